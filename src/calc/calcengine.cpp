@@ -1,0 +1,242 @@
+#include "calcengine.h"
+
+#include "arith.h"
+#include "common/numcheck.h"
+#include "common/numtext.h"
+
+namespace calc {
+
+namespace {
+
+const QString kTecPrefix = QStringLiteral("Текущее действие: ");
+
+} // namespace
+
+QString emptySlotCaption(int slot) { return QStringLiteral("Слот #%1").arg(slot + 1); }
+
+CalcEngine::CalcEngine(CalcHost& host)
+    : host_(host), display_(QStringLiteral("0")), tec_(kTecPrefix) {
+    for (int i = 0; i < kSlotCount; ++i) {
+        slots_[static_cast<std::size_t>(i)] = emptySlotCaption(i);
+    }
+}
+
+void CalcEngine::load(const QString& startText) {
+    if (!startText.isEmpty()) {
+        display_ = startText;
+    }
+    gradMode_ = true;
+}
+
+// ---------------------------------------------------------------- shared steps
+
+std::optional<double> CalcEngine::checkedDisplay() {
+    return common::checkedNumber(display_, [this](const QString& text) { report(text); });
+}
+
+void CalcEngine::nul() {
+    if (display_ == QLatin1String("0")) {
+        display_.clear();
+    }
+    if (newNum_) {
+        display_.clear();
+        newNum_ = false;
+    }
+}
+
+void CalcEngine::showResult(double value) { display_ = common::formatNumber(value); }
+
+// Writes the result of the pending operation and closes it, as "=" does.
+void CalcEngine::finishPending(double result) {
+    argB_ = result;
+    showResult(argB_);
+    oper_.clear();
+    tec_ = kTecPrefix;
+    newNum_ = true;
+}
+
+// ---------------------------------------------------------------- number entry
+
+void CalcEngine::digits(const QString& text) {
+    nul();
+    display_ += text;
+}
+
+void CalcEngine::comma() { display_ += QLatin1Char(','); }
+
+void CalcEngine::backspace() {
+    if (!display_.isEmpty()) {
+        display_.chop(1);
+    }
+    if (display_.isEmpty()) {
+        display_ = QStringLiteral("0");
+    }
+}
+
+void CalcEngine::clear() {
+    display_ = QStringLiteral("0");
+    oper_.clear();
+    tec_ = kTecPrefix;
+    argA_ = 0;
+    argB_ = 0;
+}
+
+void CalcEngine::negate() {
+    if (const auto x = checkedDisplay()) {
+        showResult(-*x);
+    }
+}
+
+// ---------------------------------------------------------------- arithmetic
+
+void CalcEngine::operatorKey(const QString& code) {
+    if (!checkedDisplay()) {
+        return;
+    }
+    if (!oper_.isEmpty()) {
+        equals();
+    }
+    argA_ = common::parseNumber(display_).value_or(0);
+    oper_ = code;
+    newNum_ = true;
+    tec_ = kTecPrefix + code;
+}
+
+void CalcEngine::equals() {
+    const auto x = checkedDisplay();
+    if (!x) {
+        return;
+    }
+    argB_ = *x;
+    if (oper_ == QLatin1String("stp") && argB_ < 0) {
+        oper_ = QStringLiteral("stpm");
+        argB_ = -argB_;
+    }
+    if (oper_.isEmpty()) {
+        return;
+    }
+    const Outcome result = applyPending(oper_, argA_, argB_);
+    if (!result.ok()) {
+        report(faultMessage(result.fault)); // then "0", as after a division by zero
+    }
+    finishPending(result.ok() ? result.value : 0);
+}
+
+void CalcEngine::percent() {
+    const auto x = checkedDisplay();
+    if (!x) {
+        return;
+    }
+    if (oper_.isEmpty()) {
+        // Nothing is shown, so nothing can be reported either.
+        const Outcome share = percentOf(oper_, argA_, *x);
+        argB_ = share.ok() ? share.value : 0;
+        return;
+    }
+    const Outcome result = percentOf(oper_, argA_, *x);
+    if (!result.ok()) {
+        report(faultMessage(result.fault));
+    }
+    argB_ = result.ok() ? result.value : 0;
+    showResult(argB_);
+    oper_.clear();
+    tec_ = kTecPrefix;
+}
+
+// ---------------------------------------------------------------- memory
+
+void CalcEngine::selectSlot(int slot) {
+    if (slot >= 0 && slot < kSlotCount) {
+        selectedSlot_ = slot;
+    }
+}
+
+bool CalcEngine::slotEmpty(int slot) const {
+    return slotCaption(slot) == emptySlotCaption(slot);
+}
+
+// Adds a value to the selected slot; an empty slot takes the given caption instead.
+void CalcEngine::combineWithSlot(double addend, const QString& emptyCaption) {
+    QString& caption = slots_[static_cast<std::size_t>(selectedSlot_)];
+    if (slotEmpty(selectedSlot_)) {
+        caption = emptyCaption;
+        return;
+    }
+    const double stored = common::parseNumber(caption).value_or(0);
+    const Outcome sum = finite(stored + addend);
+    if (!sum.ok()) {
+        report(faultMessage(sum.fault)); // the slot keeps its value
+        return;
+    }
+    caption = common::formatNumber(sum.value);
+}
+
+void CalcEngine::memoryAdd() {
+    if (const auto x = checkedDisplay()) {
+        combineWithSlot(*x, display_); // an empty slot keeps the display text as typed
+    }
+}
+
+void CalcEngine::memorySubtract() {
+    if (const auto x = checkedDisplay()) {
+        combineWithSlot(-*x, common::formatNumber(-*x));
+    }
+}
+
+void CalcEngine::memoryRecall() {
+    if (!slotEmpty(selectedSlot_)) {
+        display_ = slotCaption(selectedSlot_);
+    }
+}
+
+void CalcEngine::memoryClear() {
+    slots_[static_cast<std::size_t>(selectedSlot_)] = emptySlotCaption(selectedSlot_);
+}
+
+// ---------------------------------------------------------------- keyboard
+
+void CalcEngine::keyDown(int virtualKey) {
+    QString append;
+    if (virtualKey >= 48 && virtualKey <= 57) {
+        append = QString::number(virtualKey - 48);
+    } else if (virtualKey >= 96 && virtualKey <= 105) {
+        append = QString::number(virtualKey - 96);
+    } else if (virtualKey == 110) {
+        append = QStringLiteral(",");
+    }
+    switch (virtualKey) {
+    case 8:
+        backspace();
+        return;
+    case 107:
+        operatorKey(QStringLiteral("+"));
+        return;
+    case 111:
+        operatorKey(QStringLiteral("/"));
+        return;
+    case 106:
+        operatorKey(QStringLiteral("*"));
+        return;
+    case 109:
+        operatorKey(QStringLiteral("-"));
+        return;
+    case 108:
+    case 13:
+        equals();
+        return;
+    case 67:
+        clear();
+        return;
+    case 77:
+        memoryAdd();
+        return;
+    case 82:
+        memoryRecall();
+        return;
+    default:
+        nul();
+        display_ += append;
+    }
+}
+
+} // namespace calc

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <optional>
+
+namespace calc {
+
+// Everything the engine needs from the window it runs in.
+class CalcHost {
+public:
+    virtual ~CalcHost() = default;
+    // A modal message box with the calculator's title.
+    virtual void message(const QString& text) = 0;
+    // Puts a text into the display and paints it at once, before a longer computation.
+    virtual void showBusy(const QString& text) = 0;
+};
+
+// The calculator behind the main window: the display text, the pending operation, the
+// operands, the memory slots and the angle unit. It knows nothing of widgets; the window
+// forwards key presses here and shows the state afterwards.
+class CalcEngine {
+public:
+    static constexpr int kSlotCount = 5;
+
+    explicit CalcEngine(CalcHost& host);
+
+    // --- state the window shows
+    const QString& display() const { return display_; }
+    void setDisplay(const QString& text) { display_ = text; }
+    const QString& operationLine() const { return tec_; }
+    const QString& oper() const { return oper_; }
+    double argA() const { return argA_; }
+    double argB() const { return argB_; }
+    bool newNum() const { return newNum_; }
+    bool gradMode() const { return gradMode_; }
+    bool degreesSelected() const { return degreesSelected_; }
+
+    // --- start-up: a non-empty command-line text becomes the display text, unchecked
+    void load(const QString& startText);
+
+    // --- number entry
+    void digits(const QString& text); // "0" … "9" and "00"
+    void comma();
+    void backspace();
+    void clear();
+    void negate();
+
+    // --- two-operand arithmetic
+    void operatorKey(const QString& code); // "+", "-", "*", "/"
+    void equals();
+    void percent();
+
+    // --- memory
+    QString slotCaption(int slot) const { return slots_[static_cast<std::size_t>(slot)]; }
+    int selectedSlot() const { return selectedSlot_; }
+    void selectSlot(int slot);
+    bool slotEmpty(int slot) const;
+    void memoryAdd();
+    void memorySubtract();
+    void memoryRecall();
+    void memoryClear();
+
+    // --- keyboard: a Windows virtual-key code
+    void keyDown(int virtualKey);
+
+private:
+    void nul();
+    std::optional<double> checkedDisplay();
+    void showResult(double value);
+    void finishPending(double result);
+    void report(const QString& text) { host_.message(text); }
+    void combineWithSlot(double addend, const QString& emptyCaption);
+
+    CalcHost& host_;
+    QString display_;
+    QString tec_;
+    double argA_ = 0;
+    double argB_ = 0;
+    QString oper_;
+    bool newNum_ = false;
+    bool gradMode_ = false;
+    bool degreesSelected_ = true;
+    std::array<QString, kSlotCount> slots_;
+    int selectedSlot_ = 0;
+};
+
+QString emptySlotCaption(int slot);
+
+} // namespace calc

@@ -1,0 +1,141 @@
+#include "calcform.h"
+
+#include "calckeys.h"
+#include "calclayout.h"
+#include "common/message.h"
+#include "common/quit.h"
+#include "common/windowstyle.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace calc {
+
+const QString CalcForm::kTitle = QStringLiteral("Цифроид 2.26 калькулятор 1.3");
+const QString CalcForm::kMessageTitle = QStringLiteral("Цифроид 2 калькулятор");
+
+CalcForm::CalcForm(const QString& startText, QWidget* parent)
+    : QMainWindow(parent), engine_(*this),
+      keySource_(keySourceForPlatform(QGuiApplication::platformName())) {
+    setObjectName(QStringLiteral("CalcForm"));
+    setWindowTitle(kTitle);
+    buildCalcLayout(*this);
+    common::applyMainWindowStyle(*this);
+
+    display_ = findChild<QLineEdit*>(QStringLiteral("calc"));
+    operationLine_ = findChild<QLabel*>(QStringLiteral("Tec"));
+    for (int i = 0; i < CalcEngine::kSlotCount; ++i) {
+        slotButtons_[static_cast<std::size_t>(i)] =
+            findChild<QRadioButton*>(QStringLiteral("p%1").arg(i + 1));
+    }
+    connectKeys();
+
+    engine_.load(startText);
+    refresh();
+    common::fixSizeAndCenter(*this);
+}
+
+void CalcForm::connectKeys() {
+    for (const KeyAction& action : keyActions()) {
+        auto* button = findChild<QPushButton*>(QString::fromLatin1(action.name));
+        Q_ASSERT(button);
+        connect(button, &QPushButton::clicked, this, [this, act = action.run] { run(act); });
+    }
+    for (int i = 0; i < CalcEngine::kSlotCount; ++i) {
+        connect(slotButtons_[static_cast<std::size_t>(i)], &QRadioButton::toggled, this,
+                [this, i](bool on) {
+                    if (on) {
+                        engine_.selectSlot(i);
+                    }
+                });
+    }
+    connect(display_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { engine_.setDisplay(text); });
+
+    const auto leave = [] { common::endProgram(); };
+    connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,
+            leave);
+    connect(findChild<QAction*>(QStringLiteral("Exit")), &QAction::triggered, this, leave);
+
+    // Every control that can hold the focus passes its keys on, except the display.
+    const auto controls = findChildren<QWidget*>();
+    for (QWidget* control : controls) {
+        const bool focusable = control->focusPolicy() != Qt::NoFocus;
+        if (focusable && control != display_ && !qobject_cast<QMenuBar*>(control)) {
+            routeKeysOf(control);
+        }
+    }
+}
+
+void CalcForm::routeKeysOf(QWidget* control) { control->installEventFilter(this); }
+
+void CalcForm::run(const Action& action) {
+    action(engine_);
+    refresh();
+}
+
+void CalcForm::refresh() {
+    if (display_->text() != engine_.display()) {
+        display_->setText(engine_.display());
+    }
+    operationLine_->setText(engine_.operationLine());
+    for (int i = 0; i < CalcEngine::kSlotCount; ++i) {
+        slotButtons_[static_cast<std::size_t>(i)]->setText(engine_.slotCaption(i));
+    }
+}
+
+void CalcForm::message(const QString& text) { common::showMessage(kMessageTitle, text); }
+
+void CalcForm::showBusy(const QString& text) {
+    display_->setText(text);
+    display_->repaint();
+}
+
+int CalcForm::keyCodeOf(const QKeyEvent& event) const {
+    KeyInput key;
+    key.qtKey = event.key();
+    key.keypad = event.modifiers().testFlag(Qt::KeypadModifier);
+    key.nativeScanCode = event.nativeScanCode();
+    key.nativeVirtualKey = event.nativeVirtualKey();
+    return virtualKeyCode(key, keySource_);
+}
+
+void CalcForm::Form_KeyDown(int virtualKey) {
+    activateWindow();
+    run([virtualKey](CalcEngine& e) { e.keyDown(virtualKey); });
+}
+
+bool CalcForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            return false; // focus still moves
+        }
+        // Space and Enter run the key map only; the focused button is not pressed.
+        Form_KeyDown(keyCodeOf(*key));
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CalcForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    Form_KeyDown(keyCodeOf(*event));
+}
+
+void CalcForm::closeEvent(QCloseEvent* event) {
+    event->accept();
+    common::endProgram();
+}
+
+} // namespace calc

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "calcengine.h"
+#include "keymap.h"
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace calc {
+
+// The main window: a pocket calculator. It shows the engine's state and passes clicks and
+// key presses on to it; closing it ends the whole program.
+class CalcForm : public QMainWindow, private CalcHost {
+    Q_OBJECT
+
+public:
+    static const QString kTitle;        // "Цифроид 2.26 калькулятор 1.3"
+    static const QString kMessageTitle; // "Цифроид 2 калькулятор"
+
+    explicit CalcForm(const QString& startText = {}, QWidget* parent = nullptr);
+
+    const CalcEngine& engine() const { return engine_; }
+
+    // Every key press of the window, whichever control has the focus (but the display).
+    void Form_KeyDown(int virtualKey);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    using Action = std::function<void(CalcEngine&)>;
+
+    void message(const QString& text) override;
+    void showBusy(const QString& text) override;
+
+    void run(const Action& action);
+    void refresh();
+    void connectKeys();
+    void routeKeysOf(QWidget* control);
+    int keyCodeOf(const QKeyEvent& event) const;
+
+    CalcEngine engine_;
+    KeySource keySource_;
+    QLineEdit* display_ = nullptr;
+    QLabel* operationLine_ = nullptr;
+    std::array<QRadioButton*, CalcEngine::kSlotCount> slotButtons_{};
+};
+
+} // namespace calc

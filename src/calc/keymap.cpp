@@ -1,0 +1,145 @@
+#include "keymap.h"
+
+#include <Qt>
+#include <array>
+#include <utility>
+
+namespace calc {
+
+namespace {
+
+constexpr int kBackspace = 8;
+constexpr int kTab = 9;
+constexpr int kEnter = 13;
+constexpr int kEscape = 27;
+constexpr int kSpace = 32;
+constexpr int kDelete = 46;
+constexpr int kKeypad0 = 96;
+constexpr int kMultiply = 106;
+constexpr int kAdd = 107;
+constexpr int kSubtract = 109;
+constexpr int kDecimal = 110;
+constexpr int kDivide = 111;
+constexpr int kF1 = 112;
+
+// XKB key codes of the physical keys (evdev code + 8) that the calculator cares about,
+// with the letters so that every letter key is named by its place on the keyboard.
+constexpr std::array<std::pair<quint32, int>, 42> kXkbKeys{{
+    {10, '1'}, {11, '2'}, {12, '3'}, {13, '4'}, {14, '5'}, {15, '6'}, {16, '7'},
+    {17, '8'}, {18, '9'}, {19, '0'}, {22, kBackspace}, {23, kTab}, {36, kEnter},
+    {9, kEscape}, {65, kSpace}, {119, kDelete},
+    {24, 'Q'}, {25, 'W'}, {26, 'E'}, {27, 'R'}, {28, 'T'}, {29, 'Y'}, {30, 'U'},
+    {31, 'I'}, {32, 'O'}, {33, 'P'}, {38, 'A'}, {39, 'S'}, {40, 'D'}, {41, 'F'},
+    {42, 'G'}, {43, 'H'}, {44, 'J'}, {45, 'K'}, {46, 'L'}, {52, 'Z'}, {53, 'X'},
+    {54, 'C'}, {55, 'V'}, {56, 'B'}, {57, 'N'}, {58, 'M'},
+}};
+
+// Characters that the main-row digit keys type with Shift held, in the US and the Russian
+// layout. Only used when the physical key is unknown.
+constexpr std::array<std::pair<int, int>, 11> kShiftedDigits{{
+    {Qt::Key_Exclam, '1'}, {Qt::Key_At, '2'}, {Qt::Key_NumberSign, '3'},
+    {Qt::Key_Dollar, '4'}, {Qt::Key_Percent, '5'}, {Qt::Key_AsciiCircum, '6'},
+    {Qt::Key_Ampersand, '7'}, {Qt::Key_Asterisk, '8'}, {Qt::Key_ParenLeft, '9'},
+    {Qt::Key_ParenRight, '0'}, {0x2116 /* № */, '3'},
+}};
+
+// The Russian letters typed by the C, M and R keys, the only letters with an action.
+constexpr std::array<std::pair<int, int>, 3> kCyrillicLetters{{
+    {0x0421 /* С */, 'C'}, {0x042C /* Ь */, 'M'}, {0x041A /* К */, 'R'},
+}};
+
+int fromKeypad(int qtKey) {
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) {
+        return kKeypad0 + (qtKey - Qt::Key_0);
+    }
+    switch (qtKey) {
+    case Qt::Key_Period: // the decimal key types a point or a comma by layout
+    case Qt::Key_Comma:
+        return kDecimal;
+    case Qt::Key_Plus:
+        return kAdd;
+    case Qt::Key_Minus:
+        return kSubtract;
+    case Qt::Key_Asterisk:
+        return kMultiply;
+    case Qt::Key_Slash:
+        return kDivide;
+    case Qt::Key_Enter:
+    case Qt::Key_Return:
+        return kEnter;
+    default:
+        return 0;
+    }
+}
+
+int fromQtKey(int qtKey) {
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) {
+        return '0' + (qtKey - Qt::Key_0);
+    }
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) {
+        return 'A' + (qtKey - Qt::Key_A);
+    }
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) {
+        return kF1 + (qtKey - Qt::Key_F1);
+    }
+    for (const auto& [key, code] : kShiftedDigits) {
+        if (key == qtKey) {
+            return code;
+        }
+    }
+    for (const auto& [key, code] : kCyrillicLetters) {
+        if (key == qtKey) {
+            return code;
+        }
+    }
+    switch (qtKey) {
+    case Qt::Key_Backspace:
+        return kBackspace;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return kTab;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return kEnter;
+    case Qt::Key_Escape:
+        return kEscape;
+    case Qt::Key_Space:
+        return kSpace;
+    case Qt::Key_Delete:
+        return kDelete;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+KeySource keySourceForPlatform(const QString& platformName) {
+    if (platformName == QLatin1String("xcb") || platformName.startsWith(QLatin1String("wayland"))) {
+        return KeySource::XkbKeycode;
+    }
+    if (platformName == QLatin1String("windows")) {
+        return KeySource::WindowsVirtualKey;
+    }
+    return KeySource::QtKeyOnly;
+}
+
+int virtualKeyCode(const KeyInput& key, KeySource source) {
+    if (source == KeySource::WindowsVirtualKey && key.nativeVirtualKey != 0) {
+        return static_cast<int>(key.nativeVirtualKey);
+    }
+    // Keypad keys go by what they do now: with Num Lock off the digits are arrows and such.
+    if (key.keypad) {
+        return fromKeypad(key.qtKey);
+    }
+    if (source == KeySource::XkbKeycode && key.nativeScanCode != 0) {
+        for (const auto& [keycode, code] : kXkbKeys) {
+            if (keycode == key.nativeScanCode) {
+                return code;
+            }
+        }
+    }
+    return fromQtKey(key.qtKey);
+}
+
+} // namespace calc

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "numcheck.h"
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace common {
+
+// Every message box of the suite goes through here: modal, one line of text, the window's
+// title and an OK button. Tests put a recorder in its place.
+void showMessage(const QString& title, const QString& text);
+
+using MessageHandler = std::function<void(const QString& title, const QString& text)>;
+// Replaces the routine; an empty handler restores the real message box. Returns the previous.
+MessageHandler setMessageHandler(MessageHandler handler);
+
+// A Report that shows its text under the given title.
+Report reporterFor(const QString& title);
+
+} // namespace common

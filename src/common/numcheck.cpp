@@ -1,0 +1,19 @@
+#include "numcheck.h"
+
+#include "numtext.h"
+
+namespace common {
+
+std::optional<double> checkedNumber(const QString& text, const Report& report) {
+    auto value = parseNumber(text);
+    if (!value) {
+        report(kNotNumber);
+    }
+    return value;
+}
+
+int pr(const QString& text, const Report& report) {
+    return checkedNumber(text, report) ? 1 : -1;
+}
+
+} // namespace common
