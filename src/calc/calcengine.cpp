@@ -12,7 +12,9 @@ const QString kTecPrefix = QStringLiteral("Текущее действие: ");
 
 } // namespace
 
-QString emptySlotCaption(int slot) { return QStringLiteral("Слот #%1").arg(slot + 1); }
+QString emptySlotCaption(int slot) {
+    return QStringLiteral("Слот #%1").arg(slot + 1);
+}
 
 CalcEngine::CalcEngine(CalcHost& host)
     : host_(host), display_(QStringLiteral("0")), tec_(kTecPrefix) {
@@ -44,7 +46,9 @@ void CalcEngine::nul() {
     }
 }
 
-void CalcEngine::showResult(double value) { display_ = common::formatNumber(value); }
+void CalcEngine::showResult(double value) {
+    display_ = common::formatNumber(value);
+}
 
 // Writes the result of the pending operation and closes it, as "=" does.
 void CalcEngine::finishPending(double result) {
@@ -62,7 +66,9 @@ void CalcEngine::digits(const QString& text) {
     display_ += text;
 }
 
-void CalcEngine::comma() { display_ += QLatin1Char(','); }
+void CalcEngine::comma() {
+    display_ += QLatin1Char(',');
+}
 
 void CalcEngine::backspace() {
     if (!display_.isEmpty()) {

@@ -74,7 +74,9 @@ void CalcForm::connectKeys() {
     }
 }
 
-void CalcForm::routeKeysOf(QWidget* control) { control->installEventFilter(this); }
+void CalcForm::routeKeysOf(QWidget* control) {
+    control->installEventFilter(this);
+}
 
 void CalcForm::run(const Action& action) {
     action(engine_);
@@ -91,7 +93,9 @@ void CalcForm::refresh() {
     }
 }
 
-void CalcForm::message(const QString& text) { common::showMessage(kMessageTitle, text); }
+void CalcForm::message(const QString& text) {
+    common::showMessage(kMessageTitle, text);
+}
 
 void CalcForm::showBusy(const QString& text) {
     display_->setText(text);

@@ -18,36 +18,47 @@ namespace calc {
 
 const std::vector<KeySpec>& keypadKeys() {
     static const std::vector<KeySpec> keys{
-        {"CE", "C", KeyKind::Edit, 0, 0},        {"bk", "bk", KeyKind::Edit, 0, 1},
+        {"CE", "C", KeyKind::Edit, 0, 0},         {"bk", "bk", KeyKind::Edit, 0, 1},
         {"Command3", "+/-", KeyKind::Edit, 0, 2}, {"procent", "%", KeyKind::Operator, 0, 3},
-        {"Command1", "OFF", KeyKind::Off, 0, 4},
-        {"B7", "7", KeyKind::Digit, 1, 0},        {"B8", "8", KeyKind::Digit, 1, 1},
-        {"B9", "9", KeyKind::Digit, 1, 2},        {"delit", "/", KeyKind::Operator, 1, 3},
-        {"B4", "4", KeyKind::Digit, 2, 0},        {"B5", "5", KeyKind::Digit, 2, 1},
-        {"B6", "6", KeyKind::Digit, 2, 2},        {"umn", "*", KeyKind::Operator, 2, 3},
-        {"B1", "1", KeyKind::Digit, 3, 0},        {"B2", "2", KeyKind::Digit, 3, 1},
-        {"B3", "3", KeyKind::Digit, 3, 2},        {"minus", "-", KeyKind::Operator, 3, 3},
-        {"null", "0", KeyKind::Digit, 4, 0},      {"tynull", "00", KeyKind::Digit, 4, 1},
-        {"Tck", ",", KeyKind::Digit, 4, 2},       {"plus", "+", KeyKind::Operator, 4, 3},
-        {"ravno", "=", KeyKind::Equals, 1, 4, 4, 1},
+        {"Command1", "OFF", KeyKind::Off, 0, 4},  {"B7", "7", KeyKind::Digit, 1, 0},
+        {"B8", "8", KeyKind::Digit, 1, 1},        {"B9", "9", KeyKind::Digit, 1, 2},
+        {"delit", "/", KeyKind::Operator, 1, 3},  {"B4", "4", KeyKind::Digit, 2, 0},
+        {"B5", "5", KeyKind::Digit, 2, 1},        {"B6", "6", KeyKind::Digit, 2, 2},
+        {"umn", "*", KeyKind::Operator, 2, 3},    {"B1", "1", KeyKind::Digit, 3, 0},
+        {"B2", "2", KeyKind::Digit, 3, 1},        {"B3", "3", KeyKind::Digit, 3, 2},
+        {"minus", "-", KeyKind::Operator, 3, 3},  {"null", "0", KeyKind::Digit, 4, 0},
+        {"tynull", "00", KeyKind::Digit, 4, 1},   {"Tck", ",", KeyKind::Digit, 4, 2},
+        {"plus", "+", KeyKind::Operator, 4, 3},   {"ravno", "=", KeyKind::Equals, 1, 4, 4, 1},
     };
     return keys;
 }
 
 const std::vector<KeySpec>& scienceKeys() {
     static const std::vector<KeySpec> keys{
-        {"sin1", "sin", KeyKind::Science, 0, 0},      {"cos1", "cos", KeyKind::Science, 0, 1},
-        {"tg1", "tg", KeyKind::Science, 0, 2},        {"ctg1", "ctg", KeyKind::Science, 0, 3},
-        {"sc1", "sc", KeyKind::Science, 0, 4},        {"csc1", "csc", KeyKind::Science, 1, 0},
-        {"acs", "acos", KeyKind::Science, 1, 1},      {"asn", "asin", KeyKind::Science, 1, 2},
-        {"X2", "x^2", KeyKind::Science, 1, 3},        {"X3", "x^3", KeyKind::Science, 1, 4},
-        {"xy", "x^y", KeyKind::Science, 2, 0},        {"sqr1", "sqr", KeyKind::Science, 2, 1},
-        {"exp1", "sqr^y", KeyKind::Science, 2, 2},    {"onedx", "1/x", KeyKind::Science, 2, 3},
-        {"log2", "int", KeyKind::Science, 2, 4},      {"Command13", "2^x", KeyKind::Science, 3, 0},
-        {"x10", "10^x", KeyKind::Science, 3, 1},      {"Command10", "e^x", KeyKind::Science, 3, 2},
-        {"Command12", "exp", KeyKind::Science, 3, 3}, {"Command9", "ln", KeyKind::Science, 3, 4},
-        {"Command11", "pi^x", KeyKind::Science, 4, 0}, {"Command14", "x*10", KeyKind::Science, 4, 1},
-        {"xd10", "x/10", KeyKind::Science, 4, 2},     {"cnste", "e", KeyKind::Science, 4, 3},
+        {"sin1", "sin", KeyKind::Science, 0, 0},
+        {"cos1", "cos", KeyKind::Science, 0, 1},
+        {"tg1", "tg", KeyKind::Science, 0, 2},
+        {"ctg1", "ctg", KeyKind::Science, 0, 3},
+        {"sc1", "sc", KeyKind::Science, 0, 4},
+        {"csc1", "csc", KeyKind::Science, 1, 0},
+        {"acs", "acos", KeyKind::Science, 1, 1},
+        {"asn", "asin", KeyKind::Science, 1, 2},
+        {"X2", "x^2", KeyKind::Science, 1, 3},
+        {"X3", "x^3", KeyKind::Science, 1, 4},
+        {"xy", "x^y", KeyKind::Science, 2, 0},
+        {"sqr1", "sqr", KeyKind::Science, 2, 1},
+        {"exp1", "sqr^y", KeyKind::Science, 2, 2},
+        {"onedx", "1/x", KeyKind::Science, 2, 3},
+        {"log2", "int", KeyKind::Science, 2, 4},
+        {"Command13", "2^x", KeyKind::Science, 3, 0},
+        {"x10", "10^x", KeyKind::Science, 3, 1},
+        {"Command10", "e^x", KeyKind::Science, 3, 2},
+        {"Command12", "exp", KeyKind::Science, 3, 3},
+        {"Command9", "ln", KeyKind::Science, 3, 4},
+        {"Command11", "pi^x", KeyKind::Science, 4, 0},
+        {"Command14", "x*10", KeyKind::Science, 4, 1},
+        {"xd10", "x/10", KeyKind::Science, 4, 2},
+        {"cnste", "e", KeyKind::Science, 4, 3},
         {"cpi", "pi", KeyKind::Science, 4, 4},
     };
     return keys;
@@ -89,8 +100,7 @@ QGridLayout* keyGrid(QWidget* parent, const std::vector<KeySpec>& keys) {
     return grid;
 }
 
-template <typename Widget>
-Widget* named(Widget* widget, const char* name) {
+template <typename Widget> Widget* named(Widget* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }

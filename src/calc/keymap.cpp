@@ -25,27 +25,36 @@ constexpr int kF1 = 112;
 // XKB key codes of the physical keys (evdev code + 8) that the calculator cares about,
 // with the letters so that every letter key is named by its place on the keyboard.
 constexpr std::array<std::pair<quint32, int>, 42> kXkbKeys{{
-    {10, '1'}, {11, '2'}, {12, '3'}, {13, '4'}, {14, '5'}, {15, '6'}, {16, '7'},
-    {17, '8'}, {18, '9'}, {19, '0'}, {22, kBackspace}, {23, kTab}, {36, kEnter},
-    {9, kEscape}, {65, kSpace}, {119, kDelete},
-    {24, 'Q'}, {25, 'W'}, {26, 'E'}, {27, 'R'}, {28, 'T'}, {29, 'Y'}, {30, 'U'},
-    {31, 'I'}, {32, 'O'}, {33, 'P'}, {38, 'A'}, {39, 'S'}, {40, 'D'}, {41, 'F'},
-    {42, 'G'}, {43, 'H'}, {44, 'J'}, {45, 'K'}, {46, 'L'}, {52, 'Z'}, {53, 'X'},
-    {54, 'C'}, {55, 'V'}, {56, 'B'}, {57, 'N'}, {58, 'M'},
+    {10, '1'},    {11, '2'},    {12, '3'},    {13, '4'},      {14, '5'},        {15, '6'},
+    {16, '7'},    {17, '8'},    {18, '9'},    {19, '0'},      {22, kBackspace}, {23, kTab},
+    {36, kEnter}, {9, kEscape}, {65, kSpace}, {119, kDelete}, {24, 'Q'},        {25, 'W'},
+    {26, 'E'},    {27, 'R'},    {28, 'T'},    {29, 'Y'},      {30, 'U'},        {31, 'I'},
+    {32, 'O'},    {33, 'P'},    {38, 'A'},    {39, 'S'},      {40, 'D'},        {41, 'F'},
+    {42, 'G'},    {43, 'H'},    {44, 'J'},    {45, 'K'},      {46, 'L'},        {52, 'Z'},
+    {53, 'X'},    {54, 'C'},    {55, 'V'},    {56, 'B'},      {57, 'N'},        {58, 'M'},
 }};
 
 // Characters that the main-row digit keys type with Shift held, in the US and the Russian
 // layout. Only used when the physical key is unknown.
 constexpr std::array<std::pair<int, int>, 11> kShiftedDigits{{
-    {Qt::Key_Exclam, '1'}, {Qt::Key_At, '2'}, {Qt::Key_NumberSign, '3'},
-    {Qt::Key_Dollar, '4'}, {Qt::Key_Percent, '5'}, {Qt::Key_AsciiCircum, '6'},
-    {Qt::Key_Ampersand, '7'}, {Qt::Key_Asterisk, '8'}, {Qt::Key_ParenLeft, '9'},
-    {Qt::Key_ParenRight, '0'}, {0x2116 /* № */, '3'},
+    {Qt::Key_Exclam, '1'},
+    {Qt::Key_At, '2'},
+    {Qt::Key_NumberSign, '3'},
+    {Qt::Key_Dollar, '4'},
+    {Qt::Key_Percent, '5'},
+    {Qt::Key_AsciiCircum, '6'},
+    {Qt::Key_Ampersand, '7'},
+    {Qt::Key_Asterisk, '8'},
+    {Qt::Key_ParenLeft, '9'},
+    {Qt::Key_ParenRight, '0'},
+    {0x2116 /* № */, '3'},
 }};
 
 // The Russian letters typed by the C, M and R keys, the only letters with an action.
 constexpr std::array<std::pair<int, int>, 3> kCyrillicLetters{{
-    {0x0421 /* С */, 'C'}, {0x042C /* Ь */, 'M'}, {0x041A /* К */, 'R'},
+    {0x0421 /* С */, 'C'},
+    {0x042C /* Ь */, 'M'},
+    {0x041A /* К */, 'R'},
 }};
 
 int fromKeypad(int qtKey) {

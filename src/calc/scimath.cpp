@@ -7,12 +7,18 @@ namespace calc {
 
 namespace {
 
-bool isWhole(double y) { return std::isfinite(y) && std::floor(y) == y; }
-bool isOddWhole(double y) { return isWhole(y) && std::fmod(y, 2.0) != 0; }
+bool isWhole(double y) {
+    return std::isfinite(y) && std::floor(y) == y;
+}
+bool isOddWhole(double y) {
+    return isWhole(y) && std::fmod(y, 2.0) != 0;
+}
 
 // The inverse keys give exact angles, so they turn radians into degrees with the double
 // nearest to π, not with the fifteen-digit constant.
-double radiansToDegreesExact(double a) { return a * 180 / std::numbers::pi; }
+double radiansToDegreesExact(double a) {
+    return a * 180 / std::numbers::pi;
+}
 
 } // namespace
 

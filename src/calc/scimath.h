@@ -15,8 +15,21 @@ inline constexpr double kPi15 = 3.14159265358979;
 inline constexpr double kE = 2.718281828459045;
 
 enum class Trig { Sin, Cos, Tan, Cot, Sec, Csc };
-enum class Unary { Square, Cube, Sqrt, Pow2, PowE, PowPi, Exp, Pow10, Ln, Floor, Reciprocal,
-                   Times10, Div10 };
+enum class Unary {
+    Square,
+    Cube,
+    Sqrt,
+    Pow2,
+    PowE,
+    PowPi,
+    Exp,
+    Pow10,
+    Ln,
+    Floor,
+    Reciprocal,
+    Times10,
+    Div10
+};
 
 // An angle typed in degrees (or radians) in radians: degrees × π ÷ 180, the product first.
 Outcome toRadians(double angle, bool degrees);

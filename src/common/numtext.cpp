@@ -25,14 +25,16 @@ QString formatNumber(double value) {
 
 namespace {
 
-bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 // The accepted shape, translated into what std::from_chars reads ("1.5e10", no plus sign).
 struct Shape {
-    std::string plain;         // the text for from_chars
-    bool negative = false;     // a leading minus
-    long long magnitude = 0;   // decimal exponent of the first significant digit
-    bool allZero = true;       // every mantissa digit is zero
+    std::string plain;       // the text for from_chars
+    bool negative = false;   // a leading minus
+    long long magnitude = 0; // decimal exponent of the first significant digit
+    bool allZero = true;     // every mantissa digit is zero
 };
 
 std::optional<Shape> readShape(const QString& text) {
@@ -93,7 +95,8 @@ std::optional<Shape> readShape(const QString& text) {
         const qsizetype start = i;
         for (; i < n && isDigit(text[i]); ++i) {
             // Saturate: anything this large is far outside the double range either way.
-            exponent = std::min<long long>(exponent * 10 + (text[i].unicode() - '0'), 1'000'000'000);
+            exponent =
+                std::min<long long>(exponent * 10 + (text[i].unicode() - '0'), 1'000'000'000);
         }
         if (i == start) {
             return std::nullopt;

@@ -9,13 +9,11 @@ namespace common {
 constexpr int kTwipsPerPixel = 15;
 
 constexpr int twipsToPixels(int twips) {
-    return (twips >= 0 ? twips + kTwipsPerPixel / 2 : twips - kTwipsPerPixel / 2) /
-           kTwipsPerPixel;
+    return (twips >= 0 ? twips + kTwipsPerPixel / 2 : twips - kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 
 constexpr QRect twipsRect(int left, int top, int width, int height) {
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-            twipsToPixels(height)};
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }
 
 } // namespace common

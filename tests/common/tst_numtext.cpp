@@ -40,8 +40,8 @@ void TestNumText::format_data() {
     QTest::newRow("tiny") << 4.9406564584124654e-324 << "4,94065645841247E-324";
     QTest::newRow("sqrt 2") << std::sqrt(2.0) << "1,4142135623731";
     QTest::newRow("max") << std::numeric_limits<double>::max() << "1,79769313486232E+308";
-    QTest::newRow("90 deg to rad and back") << 1.5707963267949 * 180 / 3.14159265358979
-                                            << "90,0000000000003";
+    QTest::newRow("90 deg to rad and back")
+        << 1.5707963267949 * 180 / 3.14159265358979 << "90,0000000000003";
 }
 
 void TestNumText::format() {
@@ -67,7 +67,8 @@ void TestNumText::parse_data() {
     QTest::newRow("leading zeros") << "007" << true << 7.0;
     QTest::newRow("sign then comma") << "-,5" << true << -0.5;
     QTest::newRow("double zero") << "00" << true << 0.0;
-    QTest::newRow("near the largest double") << "1,7976931348623E+308" << true << 1.7976931348623e308;
+    QTest::newRow("near the largest double")
+        << "1,7976931348623E+308" << true << 1.7976931348623e308;
     QTest::newRow("empty") << "" << false << 0.0;
     QTest::newRow("spaces only") << "   " << false << 0.0;
     QTest::newRow("lone minus") << "-" << false << 0.0;
@@ -136,8 +137,9 @@ void TestNumText::localeDoesNotMatter() {
 
 void TestNumText::checkReportsOnceUnderTheTitle() {
     QList<QPair<QString, QString>> shown;
-    const auto previous = common::setMessageHandler(
-        [&](const QString& title, const QString& text) { shown.append({title, text}); });
+    const auto previous = common::setMessageHandler([&](const QString& title, const QString& text) {
+        shown.append({title, text});
+    });
     const auto report = common::reporterFor(QStringLiteral("Цифроид 2 уравнение"));
     QCOMPARE(common::pr(QStringLiteral("12,5"), report), 1);
     QVERIFY(shown.isEmpty());

@@ -17,8 +17,9 @@ struct MessageRecorder {
     QList<QPair<QString, QString>> shown; // (title, text) in order
 
     MessageRecorder() {
-        previous = common::setMessageHandler(
-            [this](const QString& title, const QString& text) { shown.append({title, text}); });
+        previous = common::setMessageHandler([this](const QString& title, const QString& text) {
+            shown.append({title, text});
+        });
     }
     ~MessageRecorder() { common::setMessageHandler(previous); }
     MessageRecorder(const MessageRecorder&) = delete;

@@ -1,0 +1,214 @@
+#include "calcdriver.h"
+
+#include <QPushButton>
+
+// Keys pressed while any control but the display has the focus run the calculator's key map.
+class TestKeyboard : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void keyMap_data();
+    void keyMap();
+    void sameMapOnEveryControl_data();
+    void sameMapOnEveryControl();
+    void displayEditsAsATextBox();
+    void spaceDoesNotPressTheButton();
+    void arrowsDoNotMoveSelection();
+    void tabStillMovesFocus();
+
+private:
+    std::unique_ptr<CalcDriver> calc;
+};
+
+namespace {
+
+// A key script: "n5" main-row digit, "k5" keypad digit, named keys otherwise.
+void type(QWidget* target, const QString& script) {
+    const auto tokens = script.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString& token : tokens) {
+        const QChar head = token.at(0);
+        if (token.size() == 2 && (head == QLatin1Char('n') || head == QLatin1Char('k')) &&
+            token.at(1).isDigit()) {
+            const auto key = Qt::Key(Qt::Key_0 + token.at(1).digitValue());
+            QTest::keyClick(target, key,
+                            head == QLatin1Char('k') ? Qt::KeypadModifier : Qt::NoModifier);
+            continue;
+        }
+        static const QHash<QString, QPair<int, Qt::KeyboardModifiers>> keys{
+            {"k+", {Qt::Key_Plus, Qt::KeypadModifier}},
+            {"k-", {Qt::Key_Minus, Qt::KeypadModifier}},
+            {"k*", {Qt::Key_Asterisk, Qt::KeypadModifier}},
+            {"k/", {Qt::Key_Slash, Qt::KeypadModifier}},
+            {"k.", {Qt::Key_Period, Qt::KeypadModifier}},
+            {"k,", {Qt::Key_Comma, Qt::KeypadModifier}},
+            {"kEnter", {Qt::Key_Enter, Qt::KeypadModifier}},
+            {"Enter", {Qt::Key_Return, Qt::NoModifier}},
+            {"Backspace", {Qt::Key_Backspace, Qt::NoModifier}},
+            {"shift8", {Qt::Key_Asterisk, Qt::ShiftModifier}},
+            {"C", {Qt::Key_C, Qt::NoModifier}},
+            {"M", {Qt::Key_M, Qt::NoModifier}},
+            {"R", {Qt::Key_R, Qt::NoModifier}},
+            {"ruC", {0x0421, Qt::NoModifier}},
+            {"ruM", {0x042C, Qt::NoModifier}},
+            {"ruR", {0x041A, Qt::NoModifier}},
+            {"A", {Qt::Key_A, Qt::NoModifier}},
+            {",", {Qt::Key_Comma, Qt::NoModifier}},
+            {"-", {Qt::Key_Minus, Qt::NoModifier}},
+            {"Escape", {Qt::Key_Escape, Qt::NoModifier}},
+            {"Shift", {Qt::Key_Shift, Qt::ShiftModifier}},
+        };
+        const auto key = keys.value(token, {0, Qt::NoModifier});
+        if (key.first == 0) {
+            qFatal("unknown key %s", qPrintable(token));
+        }
+        if (key.first >= 0x0400 && key.first <= 0x04FF) {
+            // QTest has no text for Cyrillic keys; send the event as a Russian layout does.
+            const QString text(QChar(key.first));
+            QKeyEvent press(QEvent::KeyPress, key.first, key.second, text);
+            QKeyEvent release(QEvent::KeyRelease, key.first, key.second, text);
+            QCoreApplication::sendEvent(target, &press);
+            QCoreApplication::sendEvent(target, &release);
+            continue;
+        }
+        QTest::keyClick(target, Qt::Key(key.first), key.second);
+    }
+}
+
+} // namespace
+
+void TestKeyboard::init() {
+    calc.reset(); // recorders nest: the old one goes first
+    calc = std::make_unique<CalcDriver>();
+    calc->window().show();
+    QVERIFY(QTest::qWaitForWindowActive(&calc->window()));
+}
+
+void TestKeyboard::keyMap_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("slot1");
+    QTest::addColumn<int>("messages");
+
+    QTest::newRow("keypad sum") << "k1 k2 k+ n3 Enter"
+                                << "15"
+                                << "Слот #1" << 0;
+    QTest::newRow("keypad enter") << "n6 k* n7 kEnter"
+                                  << "42"
+                                  << "Слот #1" << 0;
+    QTest::newRow("keypad minus and divide") << "n9 k- n3 k/ n2 Enter"
+                                             << "3"
+                                             << "Слот #1" << 0;
+    QTest::newRow("shifted digit") << "shift8"
+                                   << "8"
+                                   << "Слот #1" << 0;
+    QTest::newRow("keypad point on zero") << "k. n5"
+                                          << ",5"
+                                          << "Слот #1" << 0;
+    QTest::newRow("keypad comma after operator") << "n5 k+ k, n5 Enter"
+                                                 << "5,5"
+                                                 << "Слот #1" << 0;
+    QTest::newRow("backspace") << "n1 n2 Backspace"
+                               << "1"
+                               << "Слот #1" << 0;
+    QTest::newRow("letter empties zero") << "A"
+                                         << ""
+                                         << "Слот #1" << 0;
+    QTest::newRow("letter then equals") << "A Enter"
+                                        << ""
+                                        << "Слот #1" << 1;
+    QTest::newRow("letter after operator") << "n5 k+ A Enter"
+                                           << ""
+                                           << "Слот #1" << 1;
+    QTest::newRow("main-row comma is no key") << "n1 , n5"
+                                              << "15"
+                                              << "Слот #1" << 0;
+    QTest::newRow("main-row minus is no key") << "n1 - n5"
+                                              << "15"
+                                              << "Слот #1" << 0;
+    QTest::newRow("Escape runs nul") << "n5 k+ Escape n3"
+                                     << "3"
+                                     << "Слот #1" << 0;
+    QTest::newRow("C clears") << "n5 k+ n3 C Enter"
+                              << "0"
+                              << "Слот #1" << 0;
+    QTest::newRow("M and R") << "n4 M C R"
+                             << "4"
+                             << "4" << 0;
+    QTest::newRow("Russian С, Ь, К") << "n4 ruM ruC ruR"
+                                     << "4"
+                                     << "4" << 0;
+}
+
+void TestKeyboard::keyMap() {
+    QFETCH(QString, keys);
+    QFETCH(QString, display);
+    QFETCH(QString, slot1);
+    QFETCH(int, messages);
+    type(calc->control("B5"), keys);
+    QCOMPARE(calc->display(), display);
+    QCOMPARE(calc->slot(1), slot1);
+    QCOMPARE(calc->messages.shown.size(), messages);
+}
+
+void TestKeyboard::sameMapOnEveryControl_data() {
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"plus", "p3", "Rad", "bStr", "Clear", "Command7", "sin1", "OFF"}) {
+        QTest::newRow(name) << QString::fromLatin1(name);
+    }
+}
+
+void TestKeyboard::sameMapOnEveryControl() {
+    QFETCH(QString, name);
+    QWidget* target =
+        name == QLatin1String("OFF") ? calc->control("Command1") : calc->control(name);
+    type(target, "n7 k+ n2 Enter");
+    QCOMPARE(calc->display(), QStringLiteral("9"));
+}
+
+void TestKeyboard::displayEditsAsATextBox() {
+    auto* display = calc->control<QLineEdit>("calc");
+    display->setFocus();
+    display->setCursorPosition(1);
+    QTest::keyClicks(display, "12");
+    QCOMPARE(display->text(), QStringLiteral("012"));
+    QTest::keyClick(display, Qt::Key_Return);
+    QCOMPARE(calc->operationLine(), QStringLiteral("Текущее действие: "));
+    calc->press("+ 3 =");
+    QCOMPARE(calc->display(), QStringLiteral("15"));
+}
+
+void TestKeyboard::spaceDoesNotPressTheButton() {
+    auto* plus = calc->control<QPushButton>("plus");
+    plus->setFocus();
+    QTest::keyClick(plus, Qt::Key_Space);
+    QCOMPARE(calc->operationLine(), QStringLiteral("Текущее действие: "));
+    QCOMPARE(calc->display(), QString()); // Space is a key without action: nul ran
+    auto* ravno = calc->control<QPushButton>("ravno");
+    calc->setDisplay("2");
+    calc->press("+ 3");
+    QTest::keyClick(ravno, Qt::Key_Return);
+    QCOMPARE(calc->display(), QStringLiteral("5"));
+}
+
+void TestKeyboard::arrowsDoNotMoveSelection() {
+    auto* slot1 = calc->control<QRadioButton>("p1");
+    slot1->setFocus();
+    QTest::keyClick(slot1, Qt::Key_Down);
+    QVERIFY(slot1->isChecked());
+    auto* grad = calc->control<QRadioButton>("Grad");
+    grad->setFocus();
+    QTest::keyClick(grad, Qt::Key_Up);
+    QVERIFY(grad->isChecked());
+}
+
+void TestKeyboard::tabStillMovesFocus() {
+    auto* start = calc->control<QPushButton>("plus");
+    start->setFocus();
+    QTest::keyClick(start, Qt::Key_Tab);
+    QVERIFY(QApplication::focusWidget() != start);
+    QCOMPARE(calc->display(), QStringLiteral("0"));
+}
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
