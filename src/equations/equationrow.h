@@ -1,0 +1,53 @@
+#pragma once
+
+#include "common/numcheck.h"
+
+#include <QString>
+#include <QWidget>
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace equations {
+
+// A row that reads as an equation: one label whose runs of blanks are the places of the
+// coefficient boxes, with the boxes lying over those blanks.
+class EquationRow : public QWidget {
+public:
+    // `blankWidth` is how wide, in pixels, a run of `blankCount` blanks is drawn: the label's
+    // blanks are widened to it so the boxes over them are wide enough to type in.
+    EquationRow(const QString& labelName, const QString& text, int blankCount, int blankWidth,
+                QWidget* parent);
+
+    QLabel& label() const;
+
+    // Puts the box over the characters [from, to) of the label's text. A `to` past the end of
+    // the text stands for that many more blanks after it.
+    void placeBox(QLineEdit& box, qsizetype from, qsizetype to);
+    // Puts the box in front of the label, as wide as `width`, and moves the label after it.
+    void placeBoxBefore(QLineEdit& box, int width);
+    // Fixes the row's size to what its label and boxes cover.
+    void finish();
+
+private:
+    class Text;
+
+    int textX(qsizetype index) const;
+
+    Text* label_;
+};
+
+// A coefficient or result box with its object name and the name screen readers announce.
+QLineEdit* makeBox(const char* name, const QString& accessibleName, QWidget* parent,
+                   const QString& text = {});
+
+// A push button that Enter in a box does not press.
+QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent);
+
+// Reads a coefficient box the solvers' way: an empty box first gets the "0" the user then
+// sees, and the text goes through the numeric check, which reports a non-number.
+std::optional<double> readCoefficient(QLineEdit& box, const common::Report& report);
+
+} // namespace equations

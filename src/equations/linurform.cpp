@@ -1,0 +1,108 @@
+#include "linurform.h"
+
+#include "equationrow.h"
+#include "solve.h"
+
+#include "common/message.h"
+#include "common/windowstyle.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <array>
+
+namespace equations {
+
+const QString LINURForm::kTitle = QStringLiteral("Цифроид 2 - решение линейных уравнений");
+
+namespace {
+
+constexpr int kBoxWidth = 96;
+
+} // namespace
+
+LINURForm::LINURForm(QWidget* parent)
+    : QWidget(parent), a_(makeBox("a", QStringLiteral("Коэффициент a"), this)),
+      b_(makeBox("b", QStringLiteral("Слагаемое b"), this)),
+      c_(makeBox("c", QStringLiteral("Правая часть c"), this)),
+      k_(makeBox("k", QStringLiteral("Корень"), this, QStringLiteral("Корень"))) {
+    setObjectName(QStringLiteral("LINURForm"));
+    setWindowTitle(kTitle);
+    common::applyToolWindowStyle(*this);
+
+    auto* heading = new QLabel(QStringLiteral("Уравнение вида       ax + b = c"), this);
+    heading->setObjectName(QStringLiteral("Label1"));
+
+    // "[a] X + [b] = [c]": b and c lie over the label's runs of blanks.
+    const QString rowText = QStringLiteral("X +                 =             ");
+    const qsizetype equals = rowText.indexOf(u'=');
+    auto* row = new EquationRow(QStringLiteral("Label2"), rowText, 17, kBoxWidth, this);
+    row->placeBoxBefore(*a_, kBoxWidth);
+    row->placeBox(*b_, rowText.indexOf(u'+') + 1, equals);
+    row->placeBox(*c_, equals + 1, rowText.size());
+    row->finish();
+
+    auto* solve = makeButton("Command2", QStringLiteral("Решить >>"), this);
+    auto* caption = new QLabel(QStringLiteral("Корень"), this);
+    caption->setObjectName(QStringLiteral("Label3"));
+    caption->setBuddy(k_);
+    auto* hide = makeButton("Command1", QStringLiteral("Закрыть"), this);
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(14, 12, 14, 12);
+    page->setSpacing(8);
+    page->addWidget(heading);
+    auto* equation = new QHBoxLayout;
+    equation->setSpacing(12);
+    equation->addWidget(row);
+    equation->addStretch(1);
+    equation->addWidget(solve);
+    page->addLayout(equation);
+    page->addSpacing(4);
+    page->addWidget(caption);
+    page->addWidget(k_);
+    auto* footer = new QHBoxLayout;
+    footer->addStretch(1);
+    footer->addWidget(hide);
+    page->addLayout(footer);
+
+    QWidget::setTabOrder(a_, b_);
+    QWidget::setTabOrder(b_, c_);
+    QWidget::setTabOrder(c_, solve);
+    QWidget::setTabOrder(solve, k_);
+    QWidget::setTabOrder(k_, hide);
+
+    connect(solve, &QPushButton::clicked, this, &LINURForm::Command2_Click);
+    connect(hide, &QPushButton::clicked, this, &LINURForm::Command1_Click);
+
+    a_->setFocus();
+    common::fixSizeAndCenter(*this);
+}
+
+void LINURForm::Command2_Click() {
+    const common::Report report = common::reporterFor(kMessageTitle);
+    std::array<double, 3> values{};
+    const std::array<QLineEdit*, 3> boxes{a_, b_, c_};
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const auto value = readCoefficient(*boxes[i], report);
+        if (!value) {
+            return;
+        }
+        values[i] = *value;
+    }
+    const Answer answer = solveLinear(values[0], values[1], values[2]);
+    if (!answer.boxes.isEmpty()) {
+        k_->setText(answer.boxes.front());
+    }
+    if (!answer.message.isEmpty()) {
+        common::showMessage(kMessageTitle, answer.message);
+    }
+}
+
+void LINURForm::Command1_Click() {
+    hide();
+}
+
+} // namespace equations
