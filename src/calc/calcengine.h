@@ -1,7 +1,10 @@
 #pragma once
 
+#include "scimath.h"
+
 #include <QString>
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace calc {
@@ -61,6 +64,18 @@ public:
     void memoryRecall();
     void memoryClear();
 
+    // --- angle unit: the option button just chosen (true = degrees)
+    void selectUnit(bool degrees);
+
+    // --- scientific keys
+    void trigKey(Trig function);
+    void unaryKey(Unary function);
+    void constantKey(double value); // "e" and "pi"
+    void powerKey();                // "x^y"
+    void rootKey();                 // "sqr^y"
+    void arcCosKey();
+    void arcSinKey();
+
     // --- keyboard: a Windows virtual-key code
     void keyDown(int virtualKey);
 
@@ -71,6 +86,9 @@ private:
     void finishPending(double result);
     void report(const QString& text) { host_.message(text); }
     void combineWithSlot(double addend, const QString& emptyCaption);
+    void oneArgument(const std::function<Outcome(double)>& function);
+    void startTwoStep(const QString& code, const QString& line);
+    void inverse(std::optional<double> (*function)(double, bool));
 
     CalcHost& host_;
     QString display_;

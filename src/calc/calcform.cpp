@@ -44,9 +44,9 @@ CalcForm::CalcForm(const QString& startText, QWidget* parent)
 
 void CalcForm::connectKeys() {
     for (const KeyAction& action : keyActions()) {
-        auto* button = findChild<QPushButton*>(QString::fromLatin1(action.name));
+        auto* button = findChild<QAbstractButton*>(QString::fromLatin1(action.name));
         Q_ASSERT(button);
-        connect(button, &QPushButton::clicked, this, [this, act = action.run] { run(act); });
+        connect(button, &QAbstractButton::clicked, this, [this, act = action.run] { run(act); });
     }
     for (int i = 0; i < CalcEngine::kSlotCount; ++i) {
         connect(slotButtons_[static_cast<std::size_t>(i)], &QRadioButton::toggled, this,

@@ -1,0 +1,113 @@
+// The scientific keys of the calculator: angle unit, trigonometry, powers, roots,
+// logarithms, constants and the two-step keys "x^y" and "sqr^y".
+#include "calcengine.h"
+
+#include "common/numtext.h"
+
+namespace calc {
+
+namespace {
+
+const QString kWait = QStringLiteral("Подождите ...");
+const QString kNotFound = QStringLiteral("Найти невозможно");
+const QString kPowerLine = QStringLiteral("Текущее действие: степень y");
+const QString kRootLine = QStringLiteral("Текущее действие: извлечение корня степени y");
+
+} // namespace
+
+void CalcEngine::selectUnit(bool degrees) {
+    degreesSelected_ = degrees;
+    if (gradMode_ == degrees) {
+        return;
+    }
+    if (display_ == QLatin1String("0") || display_.isEmpty()) {
+        gradMode_ = degrees; // nothing to convert; the next switch converts again
+        return;
+    }
+    const auto x = checkedDisplay();
+    if (!x) {
+        return;
+    }
+    const Outcome converted = convertAngle(*x, degrees);
+    if (!converted.ok()) {
+        report(faultMessage(converted.fault));
+        return;
+    }
+    showResult(converted.value);
+    gradMode_ = degrees;
+}
+
+// A key that replaces the display value with a function of it. The pending operation is
+// dropped first; the operation line and the new-number flag stay as they are.
+void CalcEngine::oneArgument(const std::function<Outcome(double)>& function) {
+    oper_.clear();
+    const auto x = checkedDisplay();
+    if (!x) {
+        return;
+    }
+    const Outcome result = function(*x);
+    if (!result.ok()) {
+        report(faultMessage(result.fault)); // the display keeps its text
+        return;
+    }
+    showResult(result.value);
+}
+
+void CalcEngine::trigKey(Trig function) {
+    const bool degrees = degreesSelected_;
+    oneArgument([function, degrees](double x) { return trig(function, x, degrees); });
+}
+
+void CalcEngine::unaryKey(Unary function) {
+    oneArgument([this, function](double x) {
+        if (function == Unary::Cube) {
+            argA_ = x;
+        }
+        return unary(function, x);
+    });
+}
+
+void CalcEngine::constantKey(double value) {
+    showResult(value);
+}
+
+void CalcEngine::startTwoStep(const QString& code, const QString& line) {
+    const auto x = checkedDisplay();
+    if (!x) {
+        return;
+    }
+    argA_ = *x;
+    oper_ = code; // a pending operation is replaced, not finished
+    newNum_ = true;
+    tec_ = line;
+}
+
+void CalcEngine::powerKey() {
+    startTwoStep(QStringLiteral("stp"), kPowerLine);
+}
+
+void CalcEngine::rootKey() {
+    startTwoStep(QStringLiteral("sqry"), kRootLine);
+}
+
+// "acos" and "asin" leave the pending operation alone, so "=" can use the angle.
+void CalcEngine::inverse(std::optional<double> (*function)(double, bool)) {
+    const auto v = checkedDisplay();
+    if (!v) {
+        return;
+    }
+    display_ = kWait;
+    host_.showBusy(kWait);
+    const auto angle = function(*v, degreesSelected_);
+    display_ = angle ? common::formatNumber(*angle) : kNotFound;
+}
+
+void CalcEngine::arcCosKey() {
+    inverse(&arcCos);
+}
+
+void CalcEngine::arcSinKey() {
+    inverse(&arcSin);
+}
+
+} // namespace calc

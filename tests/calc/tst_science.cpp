@@ -1,0 +1,307 @@
+#include "calcdriver.h"
+
+#include <QSignalSpy>
+
+// The scientific keys: angle unit, trigonometry, inverse functions, one-argument keys,
+// constants, and the two-step "x^y" and "sqr^y" finished by "=".
+class TestScience : public QObject {
+    Q_OBJECT
+
+private slots:
+    void keys_data();
+    void keys();
+    void unitSwitch_data();
+    void unitSwitch();
+    void inverseShowsWaitFirst();
+    void cubeStoresFirstOperand();
+};
+
+namespace {
+const QString kTec = QStringLiteral("Текущее действие: ");
+const QString kPowerLine = QStringLiteral("Текущее действие: степень y");
+const QString kRootLine = QStringLiteral("Текущее действие: извлечение корня степени y");
+const QString kNaN = QStringLiteral("Введены нечисловые данные");
+const QString kDiv0 = QStringLiteral("На ноль делить нельзя!");
+const QString kBad = QStringLiteral("Недопустимый аргумент функции!");
+const QString kOverflow = QStringLiteral("Переполнение!");
+const QString kNotFound = QStringLiteral("Найти невозможно");
+} // namespace
+
+void TestScience::keys_data() {
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QStringList>("messages");
+    const QStringList none;
+
+    // trigonometry, degrees selected at start
+    QTest::newRow("sin 30") << "30 sin"
+                            << "0,5" << kTec << none;
+    QTest::newRow("sin 90") << "90 sin"
+                            << "1" << kTec << none;
+    QTest::newRow("cos 0") << "0 cos"
+                           << "1" << kTec << none;
+    QTest::newRow("sin 180 is tiny") << "180 sin"
+                                     << "3,23108914886517E-15" << kTec << none;
+    QTest::newRow("cos 90 is tiny") << "90 cos"
+                                    << "1,61554457443259E-15" << kTec << none;
+    QTest::newRow("tg 90 is large") << "90 tg"
+                                    << "618986325617924" << kTec << none;
+    QTest::newRow("sc 90 is large") << "90 sc"
+                                    << "618986325617924" << kTec << none;
+    QTest::newRow("ctg 180") << "180 ctg"
+                             << "-309493162808962" << kTec << none;
+    QTest::newRow("csc 180") << "180 csc"
+                             << "309493162808962" << kTec << none;
+    QTest::newRow("ctg 0") << "0 ctg"
+                           << "0" << kTec << QStringList{kDiv0};
+    QTest::newRow("csc 0") << "[0,0] csc"
+                           << "0,0" << kTec << QStringList{kDiv0};
+    QTest::newRow("ctg 0 radians") << "Rad 0 ctg"
+                                   << "0" << kTec << QStringList{kDiv0};
+    QTest::newRow("sin in radians") << "Rad 0 +/- sin"
+                                    << "0" << kTec << none;
+    QTest::newRow("degree conversion overflow") << "[1E308] sin"
+                                                << "1E308" << kTec << QStringList{kOverflow};
+    QTest::newRow("function drops the operation") << "2 + 30 sin ="
+                                                  << "0,5" << kTec + "+" << none;
+    QTest::newRow("digit appends to a result") << "30 sin 1"
+                                               << "0,51" << kTec << none;
+    QTest::newRow("trig of text") << "2 + [x] sin [3] ="
+                                  << "3" << kTec + "+" << QStringList{kNaN};
+
+    // one-argument keys
+    QTest::newRow("square") << "3 +/- x^2"
+                            << "9" << kTec << none;
+    QTest::newRow("cube") << "2 +/- x^3"
+                          << "-8" << kTec << none;
+    QTest::newRow("root") << "2 sqr"
+                          << "1,4142135623731" << kTec << none;
+    QTest::newRow("root of negative") << "4 +/- sqr"
+                                      << "-4" << kTec << QStringList{kBad};
+    QTest::newRow("2^x") << "10 2^x"
+                         << "1024" << kTec << none;
+    QTest::newRow("10^x") << "3 10^x"
+                          << "1000" << kTec << none;
+    QTest::newRow("pi^x") << "2 pi^x"
+                          << "9,86960440108934" << kTec << none;
+    QTest::newRow("e^x") << "1 e^x"
+                         << "2,71828182845905" << kTec << none;
+    QTest::newRow("exp") << "1 exp"
+                         << "2,71828182845905" << kTec << none;
+    QTest::newRow("exp underflow") << "1000 +/- exp"
+                                   << "0" << kTec << none;
+    QTest::newRow("exp overflow") << "1000 exp"
+                                  << "1000" << kTec << QStringList{kOverflow};
+    QTest::newRow("10^x overflow") << "400 10^x"
+                                   << "400" << kTec << QStringList{kOverflow};
+    QTest::newRow("square overflow") << "[1E200] x^2"
+                                     << "1E200" << kTec << QStringList{kOverflow};
+    QTest::newRow("reciprocal overflow") << "[1E-310] 1/x"
+                                         << "1E-310" << kTec << QStringList{kOverflow};
+    QTest::newRow("int down") << "2,5 +/- int"
+                              << "-3" << kTec << none;
+    QTest::newRow("int") << "2,7 int"
+                         << "2" << kTec << none;
+    QTest::newRow("reciprocal") << "4 1/x"
+                                << "0,25" << kTec << none;
+    QTest::newRow("reciprocal of zero") << "1/x"
+                                        << "0" << kTec << QStringList{kDiv0};
+    QTest::newRow("reciprocal of minus zero") << "[-0] 1/x"
+                                              << "-0" << kTec << QStringList{kDiv0};
+    QTest::newRow("ln 1") << "1 ln"
+                          << "0" << kTec << none;
+    QTest::newRow("ln 0") << "ln"
+                          << "0" << kTec << QStringList{kBad};
+    QTest::newRow("ln negative") << "1 +/- ln"
+                                 << "-1" << kTec << QStringList{kBad};
+    QTest::newRow("times ten") << "1,5 x*10"
+                               << "15" << kTec << none;
+    QTest::newRow("over ten") << "1,5 x/10"
+                              << "0,15" << kTec << none;
+    QTest::newRow("exp drops the operation") << "2 + 3 exp ="
+                                             << "20,0855369231877" << kTec + "+" << none;
+    QTest::newRow("failed key still drops it") << "2 + 0 1/x 5 ="
+                                               << "5" << kTec + "+" << QStringList{kDiv0};
+
+    // constants keep the pending operation
+    QTest::newRow("e") << "e"
+                       << "2,71828182845905" << kTec << none;
+    QTest::newRow("pi") << "pi"
+                        << "3,14159265358979" << kTec << none;
+    QTest::newRow("plus pi") << "2 + pi ="
+                             << "5,14159265358979" << kTec << none;
+
+    // x^y
+    QTest::newRow("power line") << "2 x^y"
+                                << "2" << kPowerLine << none;
+    QTest::newRow("power") << "2 x^y 10 ="
+                           << "1024" << kTec << none;
+    QTest::newRow("power replaces plus") << "2 + 3 x^y 2 ="
+                                         << "9" << kTec << none;
+    QTest::newRow("negative exponent") << "2 x^y 1 +/- ="
+                                       << "0,5" << kTec << none;
+    QTest::newRow("zero to zero") << "0 x^y 0 ="
+                                  << "1" << kTec << none;
+    QTest::newRow("negative base whole exponent") << "2 +/- x^y 3 ="
+                                                  << "-8" << kTec << none;
+    QTest::newRow("negative base fraction") << "8 +/- x^y 0,5 ="
+                                            << "0" << kTec << QStringList{kBad};
+    QTest::newRow("zero to negative") << "0 x^y 1 +/- ="
+                                      << "0" << kTec << QStringList{kDiv0};
+    QTest::newRow("power overflow") << "10 x^y 400 ="
+                                    << "0" << kTec << QStringList{kOverflow};
+    QTest::newRow("power underflow") << "10 x^y 400 +/- ="
+                                     << "0" << kTec << none;
+    QTest::newRow("reciprocal overflow") << "0,1 x^y 400 +/- ="
+                                         << "0" << kTec << QStringList{kOverflow};
+    QTest::newRow("power finished by operator") << "2 x^y 3 -"
+                                                << "8" << kTec + "-" << none;
+    QTest::newRow("power message then clean") << "10 x^y 400 = 5 + 1 ="
+                                              << "6" << kTec << QStringList{kOverflow};
+
+    // sqr^y
+    QTest::newRow("root line") << "9 sqr^y"
+                               << "9" << kRootLine << none;
+    QTest::newRow("square root of 9") << "9 sqr^y 2 ="
+                                      << "3" << kTec << none;
+    QTest::newRow("square root of 2") << "2 sqr^y 2 ="
+                                      << "1,4142135623731" << kTec << none;
+    QTest::newRow("cube root of 8") << "8 sqr^y 3 ="
+                                    << "2" << kTec << none;
+    QTest::newRow("cube root of 27") << "27 sqr^y 3 ="
+                                     << "3" << kTec << none;
+    QTest::newRow("cube root of 64") << "64 sqr^y 3 ="
+                                     << "4" << kTec << none;
+    QTest::newRow("odd root of negative") << "8 +/- sqr^y 3 ="
+                                          << "-2" << kTec << none;
+    QTest::newRow("negative degree") << "4 sqr^y 2 +/- ="
+                                     << "0,5" << kTec << none;
+    QTest::newRow("root of one") << "1 sqr^y 5 ="
+                                 << "1" << kTec << none;
+    QTest::newRow("fraction root") << "2,25 sqr^y 2 ="
+                                   << "1,5" << kTec << none;
+    QTest::newRow("even root of negative") << "4 +/- sqr^y 2 ="
+                                           << "0" << kTec << QStringList{kBad};
+    QTest::newRow("degree zero") << "4 sqr^y 0 ="
+                                 << "0" << kTec << QStringList{kBad};
+    QTest::newRow("root of zero") << "0 sqr^y 2 ="
+                                  << "0" << kTec << none;
+    QTest::newRow("zero, negative degree") << "0 sqr^y 2 +/- ="
+                                           << "0" << kTec << QStringList{kDiv0};
+    QTest::newRow("huge operand") << "[1E300] sqr^y 2 ="
+                                  << "1E+150" << kTec << none;
+    QTest::newRow("tiny degree") << "2 sqr^y [1E-5] ="
+                                 << "0" << kTec << QStringList{kOverflow};
+    QTest::newRow("root finished by operator") << "27 sqr^y 3 *"
+                                               << "3" << kTec + "*" << none;
+
+    // acos and asin give the principal angle
+    QTest::newRow("acos 0,5") << "0,5 acos"
+                              << "60" << kTec << none;
+    QTest::newRow("acos 0") << "0 acos"
+                            << "90" << kTec << none;
+    QTest::newRow("acos -1") << "1 +/- acos"
+                             << "180" << kTec << none;
+    QTest::newRow("acos 1") << "1 acos"
+                            << "0" << kTec << none;
+    QTest::newRow("asin 1") << "1 asin"
+                            << "90" << kTec << none;
+    QTest::newRow("asin -0,5") << "0,5 +/- asin"
+                               << "-30" << kTec << none;
+    QTest::newRow("asin 0,3") << "0,3 asin"
+                              << "17,4576031237221" << kTec << none;
+    QTest::newRow("asin 0") << "asin"
+                            << "0" << kTec << none;
+    QTest::newRow("acos out of range") << "1,0000001 acos" << kNotFound << kTec << none;
+    QTest::newRow("asin out of range") << "2 +/- asin" << kNotFound << kTec << none;
+    QTest::newRow("acos in radians") << "Rad 0,5 acos"
+                                     << "1,0471975511966" << kTec << none;
+    QTest::newRow("acos keeps the operation") << "2 + 0,5 acos ="
+                                              << "62" << kTec << none;
+    QTest::newRow("acos of text") << "[x] acos"
+                                  << "x" << kTec << QStringList{kNaN};
+    QTest::newRow("function after not found")
+        << "2 acos sin" << kNotFound << kTec << QStringList{kNaN};
+}
+
+void TestScience::keys() {
+    QFETCH(QString, script);
+    QFETCH(QString, display);
+    QFETCH(QString, line);
+    QFETCH(QStringList, messages);
+
+    CalcDriver calc;
+    calc.press(script);
+    QCOMPARE(calc.display(), display);
+    QCOMPARE(calc.operationLine(), line);
+    QCOMPARE(calc.messages.texts(), messages);
+    QVERIFY(!calc.display().contains(QLatin1String("inf"), Qt::CaseInsensitive));
+    QVERIFY(!calc.display().contains(QLatin1String("nan"), Qt::CaseInsensitive));
+}
+
+void TestScience::unitSwitch_data() {
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<bool>("gradMode");
+    QTest::addColumn<QStringList>("messages");
+    const QStringList none;
+
+    QTest::newRow("to radians") << "90 Rad"
+                                << "1,5707963267949" << false << none;
+    QTest::newRow("and back") << "90 Rad Grad"
+                              << "90,0000000000003" << true << none;
+    QTest::newRow("reselect degrees") << "90 Grad"
+                                      << "90" << true << none;
+    QTest::newRow("zero follows the button") << "Rad"
+                                             << "0" << false << none;
+    QTest::newRow("then converts") << "Rad 3,14159265358979 Grad"
+                                   << "180" << true << none;
+    QTest::newRow("empty follows the button") << "[] Rad 1 Grad"
+                                              << "57,2957795130824" << true << none;
+    QTest::newRow("zero written otherwise converts") << "[0,0] Rad"
+                                                     << "0" << false << none;
+    QTest::newRow("text keeps the unit") << "[Найти] Rad"
+                                         << "Найти" << true << QStringList{kNaN};
+    QTest::newRow("reselect after failure") << "[x] Rad Grad"
+                                            << "x" << true << QStringList{kNaN};
+    QTest::newRow("overflow keeps the unit") << "Rad [1E308] Grad"
+                                             << "1E308" << false << QStringList{kOverflow};
+    QTest::newRow("radians read by trig") << "Rad 3,14159265358979 2 / cos"
+                                          << "-1" << false << none;
+}
+
+void TestScience::unitSwitch() {
+    QFETCH(QString, script);
+    QFETCH(QString, display);
+    QFETCH(bool, gradMode);
+    QFETCH(QStringList, messages);
+
+    CalcDriver calc;
+    calc.press(script);
+    QCOMPARE(calc.display(), display);
+    QCOMPARE(calc.window().engine().gradMode(), gradMode);
+    QCOMPARE(calc.messages.texts(), messages);
+}
+
+void TestScience::inverseShowsWaitFirst() {
+    CalcDriver calc;
+    QSignalSpy shown(calc.control<QLineEdit>("calc"), &QLineEdit::textChanged);
+    calc.press("0,5 acos");
+    QStringList texts;
+    for (const auto& args : shown) {
+        texts << args.at(0).toString();
+    }
+    QCOMPARE(texts.mid(texts.size() - 2), (QStringList{"Подождите ...", "60"}));
+}
+
+void TestScience::cubeStoresFirstOperand() {
+    CalcDriver calc;
+    calc.press("3 x^3");
+    QCOMPARE(calc.window().engine().argA(), 3.0);
+    calc.press("=");
+    QCOMPARE(calc.display(), QStringLiteral("27"));
+}
+
+QTEST_MAIN(TestScience)
+#include "tst_science.moc"
