@@ -76,9 +76,12 @@ void keepWindow(const QMetaObject& kind, QWidget* window) {
 }
 
 void present(QWidget& window) {
+    const bool open = window.isVisible();
     window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
     window.show();
-    window.raise();
+    if (open) {
+        window.raise(); // a window being shown comes up on top anyway
+    }
     window.activateWindow();
 }
 
