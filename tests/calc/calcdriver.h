@@ -10,6 +10,16 @@
 #include <QtTest>
 #include <memory>
 
+// The calculator's own texts that the tests look for.
+inline const QString kTec = QStringLiteral("Текущее действие: ");
+inline const QString kPowerLine = QStringLiteral("Текущее действие: степень y");
+inline const QString kRootLine = QStringLiteral("Текущее действие: извлечение корня степени y");
+inline const QString kNaN = QStringLiteral("Введены нечисловые данные");
+inline const QString kDiv0 = QStringLiteral("На ноль делить нельзя!");
+inline const QString kBad = QStringLiteral("Недопустимый аргумент функции!");
+inline const QString kOverflow = QStringLiteral("Переполнение!");
+inline const QString kNotFound = QStringLiteral("Найти невозможно");
+
 // Drives a real calculator window the way a person does: by clicking its keys.
 // A script is a list of tokens separated by spaces:
 //   12,5      digits and commas, one key each ("00" is the double-zero key)

@@ -11,13 +11,6 @@ private slots:
     void operandsAreNumbersNotTexts();
 };
 
-namespace {
-const QString kTec = QStringLiteral("Текущее действие: ");
-const QString kNaN = QStringLiteral("Введены нечисловые данные");
-const QString kDiv0 = QStringLiteral("На ноль делить нельзя!");
-const QString kOverflow = QStringLiteral("Переполнение!");
-} // namespace
-
 void TestArithmetic::keys_data() {
     QTest::addColumn<QString>("script");
     QTest::addColumn<QString>("display");

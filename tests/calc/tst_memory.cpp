@@ -11,10 +11,6 @@ private slots:
     void overflowKeepsTheSlot();
 };
 
-namespace {
-const QString kNaN = QStringLiteral("Введены нечисловые данные");
-}
-
 void TestMemory::memorySlots_data() {
     QTest::addColumn<QString>("script");
     QTest::addColumn<QStringList>("captions"); // slots 1 to 5

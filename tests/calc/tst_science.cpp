@@ -16,17 +16,6 @@ private slots:
     void cubeStoresFirstOperand();
 };
 
-namespace {
-const QString kTec = QStringLiteral("Текущее действие: ");
-const QString kPowerLine = QStringLiteral("Текущее действие: степень y");
-const QString kRootLine = QStringLiteral("Текущее действие: извлечение корня степени y");
-const QString kNaN = QStringLiteral("Введены нечисловые данные");
-const QString kDiv0 = QStringLiteral("На ноль делить нельзя!");
-const QString kBad = QStringLiteral("Недопустимый аргумент функции!");
-const QString kOverflow = QStringLiteral("Переполнение!");
-const QString kNotFound = QStringLiteral("Найти невозможно");
-} // namespace
-
 void TestScience::keys_data() {
     QTest::addColumn<QString>("script");
     QTest::addColumn<QString>("display");
