@@ -5,6 +5,7 @@
 #include "common/message.h"
 #include "common/quit.h"
 #include "common/windowstyle.h"
+#include "equations/gform.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -58,6 +59,9 @@ void CalcForm::connectKeys() {
     }
     connect(display_, &QLineEdit::textChanged, this,
             [this](const QString& text) { engine_.setDisplay(text); });
+
+    connect(findChild<QPushButton*>(QStringLiteral("Command7")), &QPushButton::clicked, this,
+            [] { equations::showChooser(); });
 
     const auto leave = [] { common::endProgram(); };
     connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,

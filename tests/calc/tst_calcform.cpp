@@ -1,4 +1,6 @@
 #include "calcdriver.h"
+#include "common/windowregistry.h"
+#include "equations/gform.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -22,6 +24,7 @@ private slots:
     void everyTextBoxIsNamed();
     void endsTheProgram_data();
     void endsTheProgram();
+    void opensTheEquationChooser();
 };
 
 void TestCalcForm::startsClean() {
@@ -199,6 +202,20 @@ void TestCalcForm::endsTheProgram() {
     }
     QCOMPARE(quit.requests, 1);
     QCOMPARE(calc.display(), QStringLiteral("0")); // F12 is the menu's, not the key map's
+}
+
+void TestCalcForm::opensTheEquationChooser() {
+    CalcDriver calc;
+    calc.press("5 +");
+    calc.click("Command7");
+    auto* chooser = common::existingWindow<equations::GForm>();
+    QVERIFY(chooser);
+    QVERIFY(chooser->isVisible());
+    QVERIFY(!chooser->parentWidget()); // beside the calculator, not owned by it
+    calc.click("Command7");
+    QCOMPARE(common::existingWindow<equations::GForm>(), chooser);
+    QCOMPARE(calc.operationLine(), QStringLiteral("Текущее действие: +"));
+    common::discardAllWindows();
 }
 
 QTEST_MAIN(TestCalcForm)
