@@ -111,3 +111,30 @@ private:
 
     std::unique_ptr<calc::CalcForm> form;
 };
+
+// Tables of key scripts: the keys pressed on a fresh window, and the display, operation line
+// and messages it shows afterwards.
+inline void addScriptColumns() {
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QStringList>("messages");
+}
+
+inline void checkScriptRow() {
+    QFETCH(QString, script);
+    QFETCH(QString, display);
+    QFETCH(QString, line);
+    QFETCH(QStringList, messages);
+
+    CalcDriver calc;
+    calc.press(script);
+    QCOMPARE(calc.display(), display);
+    QCOMPARE(calc.operationLine(), line);
+    QCOMPARE(calc.messages.texts(), messages);
+    for (const auto& [title, text] : calc.messages.shown) {
+        QCOMPARE(title, QStringLiteral("Цифроид 2 калькулятор"));
+    }
+    QVERIFY(!calc.display().contains(QLatin1String("inf"), Qt::CaseInsensitive));
+    QVERIFY(!calc.display().contains(QLatin1String("nan"), Qt::CaseInsensitive));
+}

@@ -12,10 +12,7 @@ private slots:
 };
 
 void TestArithmetic::keys_data() {
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("display");
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QStringList>("messages");
+    addScriptColumns();
 
     const QStringList none;
     // entry
@@ -128,19 +125,7 @@ void TestArithmetic::keys_data() {
 }
 
 void TestArithmetic::keys() {
-    QFETCH(QString, script);
-    QFETCH(QString, display);
-    QFETCH(QString, line);
-    QFETCH(QStringList, messages);
-
-    CalcDriver calc;
-    calc.press(script);
-    QCOMPARE(calc.display(), display);
-    QCOMPARE(calc.operationLine(), line);
-    QCOMPARE(calc.messages.texts(), messages);
-    for (const auto& [title, text] : calc.messages.shown) {
-        QCOMPARE(title, QStringLiteral("Цифроид 2 калькулятор"));
-    }
+    checkScriptRow();
 }
 
 void TestArithmetic::failedCheckKeepsPendingOperation() {

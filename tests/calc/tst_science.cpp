@@ -17,10 +17,7 @@ private slots:
 };
 
 void TestScience::keys_data() {
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("display");
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QStringList>("messages");
+    addScriptColumns();
     const QStringList none;
 
     // trigonometry, degrees selected at start
@@ -215,18 +212,7 @@ void TestScience::keys_data() {
 }
 
 void TestScience::keys() {
-    QFETCH(QString, script);
-    QFETCH(QString, display);
-    QFETCH(QString, line);
-    QFETCH(QStringList, messages);
-
-    CalcDriver calc;
-    calc.press(script);
-    QCOMPARE(calc.display(), display);
-    QCOMPARE(calc.operationLine(), line);
-    QCOMPARE(calc.messages.texts(), messages);
-    QVERIFY(!calc.display().contains(QLatin1String("inf"), Qt::CaseInsensitive));
-    QVERIFY(!calc.display().contains(QLatin1String("nan"), Qt::CaseInsensitive));
+    checkScriptRow();
 }
 
 void TestScience::unitSwitch_data() {
