@@ -133,17 +133,14 @@ void CalcEngine::percent() {
     if (!x) {
         return;
     }
-    if (oper_.isEmpty()) {
-        // Nothing is shown, so nothing can be reported either.
-        const Outcome share = percentOf(oper_, argA_, *x);
-        argB_ = share.ok() ? share.value : 0;
-        return;
-    }
     const Outcome result = percentOf(oper_, argA_, *x);
+    argB_ = result.ok() ? result.value : 0;
+    if (oper_.isEmpty()) {
+        return; // nothing is shown, so nothing is reported either
+    }
     if (!result.ok()) {
         report(faultMessage(result.fault));
     }
-    argB_ = result.ok() ? result.value : 0;
     showResult(argB_);
     oper_.clear();
     tec_ = kTecPrefix;

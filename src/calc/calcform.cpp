@@ -73,13 +73,9 @@ void CalcForm::connectKeys() {
     for (QWidget* control : controls) {
         const bool focusable = control->focusPolicy() != Qt::NoFocus;
         if (focusable && control != display_ && !qobject_cast<QMenuBar*>(control)) {
-            routeKeysOf(control);
+            control->installEventFilter(this);
         }
     }
-}
-
-void CalcForm::routeKeysOf(QWidget* control) {
-    control->installEventFilter(this);
 }
 
 void CalcForm::run(const Action& action) {

@@ -43,7 +43,6 @@ private:
     void run(const Action& action);
     void refresh();
     void connectKeys();
-    void routeKeysOf(QWidget* control);
     int keyCodeOf(const QKeyEvent& event) const;
 
     CalcEngine engine_;

@@ -1,5 +1,6 @@
 #include "equationrow.h"
 
+#include <QBoxLayout>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
@@ -138,6 +139,22 @@ std::optional<double> readCoefficient(QLineEdit& box, const common::Report& repo
         box.setText(QStringLiteral("0"));
     }
     return common::checkedNumber(box.text(), report);
+}
+
+void addEquationLine(QBoxLayout& page, EquationRow& row, QPushButton& solve) {
+    auto* line = new QHBoxLayout;
+    line->setSpacing(12);
+    line->addWidget(&row);
+    line->addStretch(1);
+    line->addWidget(&solve);
+    page.addLayout(line);
+}
+
+void addCloseLine(QBoxLayout& page, QPushButton& close) {
+    auto* line = new QHBoxLayout;
+    line->addStretch(1);
+    line->addWidget(&close);
+    page.addLayout(line);
 }
 
 } // namespace equations

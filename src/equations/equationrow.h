@@ -7,6 +7,7 @@
 #include <optional>
 
 class QLabel;
+class QBoxLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -38,6 +39,11 @@ private:
 
     Text* label_;
 };
+
+// Lays out the equation with its "Решить >>" key at the right end of the line.
+void addEquationLine(QBoxLayout& page, EquationRow& row, QPushButton& solve);
+// Puts the window's "Закрыть" key in the bottom right corner.
+void addCloseLine(QBoxLayout& page, QPushButton& close);
 
 // A coefficient or result box with its object name and the name screen readers announce.
 QLineEdit* makeBox(const char* name, const QString& accessibleName, QWidget* parent,

@@ -76,12 +76,7 @@ KVURForm::KVURForm(QWidget* parent)
     page->addWidget(option1);
     page->addWidget(option2_);
     page->addSpacing(4);
-    auto* equation = new QHBoxLayout;
-    equation->setSpacing(12);
-    equation->addWidget(row);
-    equation->addStretch(1);
-    equation->addWidget(solve);
-    page->addLayout(equation);
+    addEquationLine(*page, *row, *solve);
     page->addSpacing(4);
     page->addWidget(caption);
     auto* results = new QGridLayout;
@@ -91,10 +86,7 @@ KVURForm::KVURForm(QWidget* parent)
         results->addWidget(roots_[i], static_cast<int>(i / 2), static_cast<int>(i % 2));
     }
     page->addLayout(results);
-    auto* footer = new QHBoxLayout;
-    footer->addStretch(1);
-    footer->addWidget(hide);
-    page->addLayout(footer);
+    addCloseLine(*page, *hide);
 
     const std::array<QWidget*, 11> tabOrder{
         a_, b_, c_, solve, roots_[0], roots_[1], hide, option1, option2_, roots_[2], roots_[3]};

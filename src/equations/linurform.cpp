@@ -54,19 +54,11 @@ LINURForm::LINURForm(QWidget* parent)
     page->setContentsMargins(14, 12, 14, 12);
     page->setSpacing(8);
     page->addWidget(heading);
-    auto* equation = new QHBoxLayout;
-    equation->setSpacing(12);
-    equation->addWidget(row);
-    equation->addStretch(1);
-    equation->addWidget(solve);
-    page->addLayout(equation);
+    addEquationLine(*page, *row, *solve);
     page->addSpacing(4);
     page->addWidget(caption);
     page->addWidget(k_);
-    auto* footer = new QHBoxLayout;
-    footer->addStretch(1);
-    footer->addWidget(hide);
-    page->addLayout(footer);
+    addCloseLine(*page, *hide);
 
     QWidget::setTabOrder(a_, b_);
     QWidget::setTabOrder(b_, c_);
