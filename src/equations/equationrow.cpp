@@ -119,41 +119,12 @@ void EquationRow::finish() {
     setFixedSize(covered.right() + 1, height);
 }
 
-QLineEdit* makeBox(const char* name, const QString& accessibleName, QWidget* parent,
-                   const QString& text) {
-    auto* box = new QLineEdit(text, parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setAccessibleName(accessibleName);
-    return box;
-}
-
-QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
-}
-
-std::optional<double> readCoefficient(QLineEdit& box, const common::Report& report) {
-    if (box.text().isEmpty()) {
-        box.setText(QStringLiteral("0"));
-    }
-    return common::checkedNumber(box.text(), report);
-}
-
 void addEquationLine(QBoxLayout& page, EquationRow& row, QPushButton& solve) {
     auto* line = new QHBoxLayout;
     line->setSpacing(12);
     line->addWidget(&row);
     line->addStretch(1);
     line->addWidget(&solve);
-    page.addLayout(line);
-}
-
-void addCloseLine(QBoxLayout& page, QPushButton& close) {
-    auto* line = new QHBoxLayout;
-    line->addStretch(1);
-    line->addWidget(&close);
     page.addLayout(line);
 }
 

@@ -1,10 +1,7 @@
 #pragma once
 
-#include "common/numcheck.h"
-
 #include <QString>
 #include <QWidget>
-#include <optional>
 
 class QLabel;
 class QBoxLayout;
@@ -42,18 +39,5 @@ private:
 
 // Lays out the equation with its "Решить >>" key at the right end of the line.
 void addEquationLine(QBoxLayout& page, EquationRow& row, QPushButton& solve);
-// Puts the window's "Закрыть" key in the bottom right corner.
-void addCloseLine(QBoxLayout& page, QPushButton& close);
-
-// A coefficient or result box with its object name and the name screen readers announce.
-QLineEdit* makeBox(const char* name, const QString& accessibleName, QWidget* parent,
-                   const QString& text = {});
-
-// A push button that Enter in a box does not press.
-QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent);
-
-// Reads a coefficient box the solvers' way: an empty box first gets the "0" the user then
-// sees, and the text goes through the numeric check, which reports a non-number.
-std::optional<double> readCoefficient(QLineEdit& box, const common::Report& report);
 
 } // namespace equations

@@ -5,13 +5,12 @@
 #include "linurform.h"
 
 #include "about/aform.h"
+#include "common/toolwindow.h"
 #include "common/windowregistry.h"
 #include "common/windowstyle.h"
 
-#include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -20,15 +19,6 @@ namespace equations {
 
 const QString GForm::kTitle = QStringLiteral("Цифроид 2 уравнение 1.1");
 
-namespace {
-
-template <class T> T* named(T* object, const char* name) {
-    object->setObjectName(QString::fromLatin1(name));
-    return object;
-}
-
-} // namespace
-
 GForm::GForm(QWidget* parent)
     : QMainWindow(parent), option1_(new QRadioButton(QStringLiteral("Линейное ( ax + b = c )"))),
       option2_(new QRadioButton(QStringLiteral("Квадратное или биквадратное"))) {
@@ -36,20 +26,18 @@ GForm::GForm(QWidget* parent)
     setWindowTitle(kTitle);
     common::applyToolWindowStyle(*this);
 
-    QMenu* file = named(menuBar()->addMenu(QStringLiteral("Файл")), "File");
-    QAction* exit = named(file->addAction(QStringLiteral("Закрыть")), "Exit");
-    exit->setShortcut(QKeySequence(Qt::Key_F12));
-    QMenu* help = named(menuBar()->addMenu(QStringLiteral("?")), "vpr");
-    QAction* about = named(help->addAction(QStringLiteral("О программе")), "Opg");
-    about->setShortcut(QKeySequence(Qt::Key_F2));
+    common::addToolMenus(
+        *this, {.file = "File", .close = "Exit", .help = "vpr", .about = "Opg"},
+        [this] { Command2_Click(); }, [this] { Opg_Click(); });
 
-    auto* body = named(new QWidget(this), "body");
+    auto* body = common::named(new QWidget(this), "body");
     setCentralWidget(body);
-    auto* prompt = named(new QLabel(QStringLiteral("Выбирите тип уравнения:"), body), "Label1");
-    named(option1_, "Option1")->setParent(body);
-    named(option2_, "Option2")->setParent(body);
-    auto* next = makeButton("Command1", QStringLiteral("Далее >>"), body);
-    auto* hide = makeButton("Command2", QStringLiteral("Закрыть"), body);
+    auto* prompt =
+        common::named(new QLabel(QStringLiteral("Выбирите тип уравнения:"), body), "Label1");
+    common::named(option1_, "Option1")->setParent(body);
+    common::named(option2_, "Option2")->setParent(body);
+    auto* next = common::makeButton("Command1", QStringLiteral("Далее >>"), body);
+    auto* hide = common::makeButton("Command2", QStringLiteral("Закрыть"), body);
 
     auto* page = new QVBoxLayout(body);
     page->setContentsMargins(16, 12, 16, 12);
@@ -70,8 +58,6 @@ GForm::GForm(QWidget* parent)
 
     connect(next, &QPushButton::clicked, this, &GForm::Command1_Click);
     connect(hide, &QPushButton::clicked, this, &GForm::Command2_Click);
-    connect(exit, &QAction::triggered, this, &GForm::Command2_Click);
-    connect(about, &QAction::triggered, this, &GForm::Opg_Click);
 
     option1_->setFocus();
     common::fixSizeAndCenter(*this);

@@ -4,6 +4,7 @@
 #include "solve.h"
 
 #include "common/message.h"
+#include "common/toolwindow.h"
 #include "common/windowstyle.h"
 
 #include <QGridLayout>
@@ -36,9 +37,9 @@ KVURForm::KVURForm(QWidget* parent)
     : QWidget(parent),
       option2_(makeOption(
           "Option2", QStringLiteral("Уравнение вида ax^4 + bx^2 + c = 0 (биквадратное)"), this)),
-      a_(makeBox("a", QStringLiteral("Коэффициент a"), this)),
-      b_(makeBox("b", QStringLiteral("Коэффициент b"), this)),
-      c_(makeBox("c", QStringLiteral("Свободный член c"), this)) {
+      a_(common::makeBox("a", QStringLiteral("Коэффициент a"), this)),
+      b_(common::makeBox("b", QStringLiteral("Коэффициент b"), this)),
+      c_(common::makeBox("c", QStringLiteral("Свободный член c"), this)) {
     setObjectName(QStringLiteral("KVURForm"));
     setWindowTitle(kTitle);
     common::applyToolWindowStyle(*this);
@@ -58,17 +59,17 @@ KVURForm::KVURForm(QWidget* parent)
     row->placeBox(*c_, afterC, afterC + kRunLength);
     row->finish();
 
-    auto* solve = makeButton("Command1", QStringLiteral("Решить >>"), this);
+    auto* solve = common::makeButton("Command1", QStringLiteral("Решить >>"), this);
     auto* caption = new QLabel(QStringLiteral("Корни:"), this);
     caption->setObjectName(QStringLiteral("Label3"));
     for (std::size_t i = 0; i < roots_.size(); ++i) {
         const int number = static_cast<int>(i) + 1;
         const QByteArray name = "k" + QByteArray::number(number);
-        roots_[i] = makeBox(name.constData(), QStringLiteral("Корень %1").arg(number), this,
-                            QStringLiteral("Корень#%1").arg(number));
+        roots_[i] = common::makeBox(name.constData(), QStringLiteral("Корень %1").arg(number), this,
+                                    QStringLiteral("Корень#%1").arg(number));
     }
     caption->setBuddy(roots_[0]);
-    auto* hide = makeButton("Command2", QStringLiteral("Закрыть"), this);
+    auto* hide = common::makeButton("Command2", QStringLiteral("Закрыть"), this);
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(14, 12, 14, 12);
@@ -86,7 +87,7 @@ KVURForm::KVURForm(QWidget* parent)
         results->addWidget(roots_[i], static_cast<int>(i / 2), static_cast<int>(i % 2));
     }
     page->addLayout(results);
-    addCloseLine(*page, *hide);
+    common::addCloseLine(*page, *hide);
 
     const std::array<QWidget*, 11> tabOrder{
         a_, b_, c_, solve, roots_[0], roots_[1], hide, option1, option2_, roots_[2], roots_[3]};
@@ -119,11 +120,11 @@ void KVURForm::Command1_Click() {
         zeroLeading();
         return;
     }
-    const auto b = readCoefficient(*b_, report);
+    const auto b = common::readBox(*b_, QStringLiteral("0"), report);
     if (!b) {
         return;
     }
-    const auto c = readCoefficient(*c_, report);
+    const auto c = common::readBox(*c_, QStringLiteral("0"), report);
     if (!c) {
         return;
     }

@@ -4,6 +4,7 @@
 #include "solve.h"
 
 #include "common/message.h"
+#include "common/toolwindow.h"
 #include "common/windowstyle.h"
 
 #include <QHBoxLayout>
@@ -24,10 +25,10 @@ constexpr int kBoxWidth = 96;
 } // namespace
 
 LINURForm::LINURForm(QWidget* parent)
-    : QWidget(parent), a_(makeBox("a", QStringLiteral("Коэффициент a"), this)),
-      b_(makeBox("b", QStringLiteral("Слагаемое b"), this)),
-      c_(makeBox("c", QStringLiteral("Правая часть c"), this)),
-      k_(makeBox("k", QStringLiteral("Корень"), this, QStringLiteral("Корень"))) {
+    : QWidget(parent), a_(common::makeBox("a", QStringLiteral("Коэффициент a"), this)),
+      b_(common::makeBox("b", QStringLiteral("Слагаемое b"), this)),
+      c_(common::makeBox("c", QStringLiteral("Правая часть c"), this)),
+      k_(common::makeBox("k", QStringLiteral("Корень"), this, QStringLiteral("Корень"))) {
     setObjectName(QStringLiteral("LINURForm"));
     setWindowTitle(kTitle);
     common::applyToolWindowStyle(*this);
@@ -44,11 +45,11 @@ LINURForm::LINURForm(QWidget* parent)
     row->placeBox(*c_, equals + 1, rowText.size());
     row->finish();
 
-    auto* solve = makeButton("Command2", QStringLiteral("Решить >>"), this);
+    auto* solve = common::makeButton("Command2", QStringLiteral("Решить >>"), this);
     auto* caption = new QLabel(QStringLiteral("Корень"), this);
     caption->setObjectName(QStringLiteral("Label3"));
     caption->setBuddy(k_);
-    auto* hide = makeButton("Command1", QStringLiteral("Закрыть"), this);
+    auto* hide = common::makeButton("Command1", QStringLiteral("Закрыть"), this);
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(14, 12, 14, 12);
@@ -58,7 +59,7 @@ LINURForm::LINURForm(QWidget* parent)
     page->addSpacing(4);
     page->addWidget(caption);
     page->addWidget(k_);
-    addCloseLine(*page, *hide);
+    common::addCloseLine(*page, *hide);
 
     QWidget::setTabOrder(a_, b_);
     QWidget::setTabOrder(b_, c_);
@@ -78,7 +79,7 @@ void LINURForm::Command2_Click() {
     std::array<double, 3> values{};
     const std::array<QLineEdit*, 3> boxes{a_, b_, c_};
     for (std::size_t i = 0; i < boxes.size(); ++i) {
-        const auto value = readCoefficient(*boxes[i], report);
+        const auto value = common::readBox(*boxes[i], QStringLiteral("0"), report);
         if (!value) {
             return;
         }

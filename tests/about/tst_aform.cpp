@@ -1,6 +1,7 @@
 #include "about/aform.h"
 
 #include "common/windowregistry.h"
+#include "support/formdriver.h"
 #include "support/recorders.h"
 
 #include <QLabel>
@@ -66,8 +67,7 @@ private slots:
 };
 
 void TestAForm::cleanup() {
-    common::discardAllWindows();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    formdriver::discardWindows();
 }
 
 void TestAForm::hover_data() {
@@ -143,7 +143,7 @@ void TestAForm::linkClicks() {
 void TestAForm::okHidesAndKeepsColoursCloseBoxResets() {
     AForm* form = &common::showWindow<AForm>();
     moveOver(*form, "Label12");
-    QTest::mouseClick(form->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    formdriver::press(*form, "Command1");
     QVERIFY(!form->isVisible());
     QCOMPARE(&common::showWindow<AForm>(), form);
     QCOMPARE(litLinks(*form), QStringList{"Label12"});

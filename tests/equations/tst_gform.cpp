@@ -4,6 +4,7 @@
 
 #include "about/aform.h"
 #include "common/windowregistry.h"
+#include "support/formdriver.h"
 #include "support/recorders.h"
 
 #include <QAction>
@@ -30,7 +31,7 @@ void choose(GForm& form, const QString& option) {
 }
 
 void next(GForm& form) {
-    QTest::mouseClick(form.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    formdriver::press(form, "Command1");
 }
 
 } // namespace
@@ -49,8 +50,7 @@ private slots:
 };
 
 void TestGForm::cleanup() {
-    common::discardAllWindows();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    formdriver::discardWindows();
 }
 
 void TestGForm::routing_data() {

@@ -2,6 +2,7 @@
 
 #include "common/numcheck.h"
 #include "common/windowregistry.h"
+#include "support/formdriver.h"
 #include "support/recorders.h"
 
 #include <QLineEdit>
@@ -11,6 +12,9 @@
 
 using equations::KVURForm;
 
+using formdriver::box;
+using formdriver::texts;
+
 namespace {
 
 const QStringList kInitialRoots{"Корень#1", "Корень#2", "Корень#3", "Корень#4"};
@@ -18,25 +22,11 @@ const QString kZeroLeading =
     QStringLiteral("Коофициент при переменной X^2 не должен равняться нулю.");
 const QString kNoRealRoots = QStringLiteral("В данном уравнении нет корней.");
 
-QLineEdit* box(QWidget& form, const QString& name) {
-    return form.findChild<QLineEdit*>(name);
-}
-
-QStringList texts(QWidget& form, const QStringList& names) {
-    QStringList list;
-    for (const QString& name : names) {
-        list << box(form, name)->text();
-    }
-    return list;
-}
-
 // Chooses the kind, types the coefficients and presses "Решить >>".
 void solve(QWidget& form, bool biquadratic, const QStringList& typed) {
     form.findChild<QRadioButton*>(biquadratic ? "Option2" : "Option1")->setChecked(true);
-    box(form, "a")->setText(typed[0]);
-    box(form, "b")->setText(typed[1]);
-    box(form, "c")->setText(typed[2]);
-    QTest::mouseClick(form.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    formdriver::setTexts(form, {"a", "b", "c"}, typed);
+    formdriver::press(form, "Command1");
 }
 
 } // namespace
@@ -54,8 +44,7 @@ private slots:
 };
 
 void TestKvurForm::cleanup() {
-    common::discardAllWindows();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    formdriver::discardWindows();
 }
 
 void TestKvurForm::solve_data() {
@@ -136,7 +125,7 @@ void TestKvurForm::noRootsMessageComesBeforeTheBoxes() {
 void TestKvurForm::closeKeyHidesTitleBarDiscards() {
     KVURForm* form = &common::showWindow<KVURForm>();
     ::solve(*form, true, {"1", "-5", "4"});
-    QTest::mouseClick(form->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+    formdriver::press(*form, "Command2");
     QVERIFY(!form->isVisible());
     QCOMPARE(&common::showWindow<KVURForm>(), form);
     QVERIFY(form->findChild<QRadioButton*>("Option2")->isChecked());

@@ -3,6 +3,7 @@
 
 #include "common/numcheck.h"
 #include "common/windowregistry.h"
+#include "support/formdriver.h"
 #include "support/recorders.h"
 
 #include <QLineEdit>
@@ -11,17 +12,8 @@
 
 using equations::LINURForm;
 
-namespace {
-
-QLineEdit* box(QWidget& form, const char* name) {
-    return form.findChild<QLineEdit*>(QString::fromLatin1(name));
-}
-
-void press(QWidget& form, const char* button) {
-    QTest::mouseClick(form.findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
-}
-
-} // namespace
+using formdriver::box;
+using formdriver::press;
 
 class TestLinurForm : public QObject {
     Q_OBJECT
@@ -35,8 +27,7 @@ private slots:
 };
 
 void TestLinurForm::cleanup() {
-    common::discardAllWindows();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    formdriver::discardWindows();
 }
 
 void TestLinurForm::solve_data() {

@@ -1,0 +1,61 @@
+#include "toolwindow.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace common {
+
+void setName(QObject& object, const char* name) {
+    object.setObjectName(QString::fromLatin1(name));
+}
+
+QLineEdit* makeBox(const char* name, const QString& accessibleName, QWidget* parent,
+                   const QString& text) {
+    auto* box = named(new QLineEdit(text, parent), name);
+    box->setAccessibleName(accessibleName);
+    return box;
+}
+
+QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent) {
+    auto* button = named(new QPushButton(caption, parent), name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLabel* makeLabel(const char* name, const QString& text, QWidget* parent) {
+    return named(new QLabel(text, parent), name);
+}
+
+void addCloseLine(QBoxLayout& page, QPushButton& close) {
+    auto* line = new QHBoxLayout;
+    line->addStretch(1);
+    line->addWidget(&close);
+    page.addLayout(line);
+}
+
+std::optional<double> readBox(QLineEdit& box, const QString& whenEmpty, const Report& report) {
+    if (box.text().isEmpty()) {
+        box.setText(whenEmpty);
+    }
+    return checkedNumber(box.text(), report);
+}
+
+void addToolMenus(QMainWindow& window, const ToolMenuNames& names,
+                  const std::function<void()>& close, const std::function<void()>& about) {
+    QMenuBar* bar = window.menuBar();
+    QMenu* file = named(bar->addMenu(QStringLiteral("Файл")), names.file);
+    QAction* closeItem = named(file->addAction(QStringLiteral("Закрыть")), names.close);
+    closeItem->setShortcut(QKeySequence(Qt::Key_F12));
+    QMenu* help = named(bar->addMenu(QStringLiteral("?")), names.help);
+    QAction* aboutItem = named(help->addAction(QStringLiteral("О программе")), names.about);
+    aboutItem->setShortcut(QKeySequence(Qt::Key_F2));
+    QObject::connect(closeItem, &QAction::triggered, &window, close);
+    QObject::connect(aboutItem, &QAction::triggered, &window, about);
+}
+
+} // namespace common

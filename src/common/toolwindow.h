@@ -1,0 +1,59 @@
+#pragma once
+
+#include "numcheck.h"
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+class QBoxLayout;
+class QLabel;
+class QLineEdit;
+class QMainWindow;
+class QObject;
+class QPushButton;
+class QWidget;
+
+// What every tool window is built from: named controls, the "Закрыть" line, reading a box
+// through the numeric check, and the "Файл" and "?" menus.
+namespace common {
+
+void setName(QObject& object, const char* name);
+
+// Gives the object its name and hands it back, for building controls in one expression.
+template <class T> T* named(T* object, const char* name) {
+    setName(*object, name);
+    return object;
+}
+
+// A text box with its object name and the name screen readers announce.
+QLineEdit* makeBox(const char* name, const QString& accessibleName, QWidget* parent,
+                   const QString& text = {});
+
+// A push button that Enter in a box does not press.
+QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent);
+
+QLabel* makeLabel(const char* name, const QString& text, QWidget* parent);
+
+// Puts the window's "Закрыть" key in the bottom right corner.
+void addCloseLine(QBoxLayout& page, QPushButton& close);
+
+// Reads a box the tools' way: an empty box first gets `whenEmpty`, which the user then sees,
+// and the text goes through the numeric check, which reports a non-number.
+std::optional<double> readBox(QLineEdit& box, const QString& whenEmpty, const Report& report);
+
+// The object names of a tool window's menus: "Файл" holding "Закрыть", "?" holding
+// "О программе".
+struct ToolMenuNames {
+    const char* file = "File";
+    const char* close = "Exit";
+    const char* help = "vpr";
+    const char* about = "opg";
+};
+
+// Adds the two menus: "Закрыть" (F12, as the calculator's "Выход") runs `close`, and
+// "О программе" (F2) runs `about`.
+void addToolMenus(QMainWindow& window, const ToolMenuNames& names,
+                  const std::function<void()>& close, const std::function<void()>& about);
+
+} // namespace common
