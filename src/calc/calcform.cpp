@@ -6,6 +6,7 @@
 #include "common/quit.h"
 #include "common/windowstyle.h"
 #include "equations/gform.h"
+#include "geometry/treugform.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -62,6 +63,8 @@ void CalcForm::connectKeys() {
 
     connect(findChild<QPushButton*>(QStringLiteral("Command7")), &QPushButton::clicked, this,
             [] { equations::showChooser(); });
+    connect(findChild<QPushButton*>(QStringLiteral("treug")), &QPushButton::clicked, this,
+            [] { geometry::showTriangle(); });
 
     const auto leave = [] { common::endProgram(); };
     connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,

@@ -2,6 +2,8 @@
 
 #include "arith.h"
 
+#include "common/angles.h"
+
 #include <QString>
 #include <optional>
 
@@ -10,7 +12,7 @@
 namespace calc {
 
 // π as the calculator uses it for angles, "pi" and "pi^x": fifteen significant digits.
-inline constexpr double kPi15 = 3.14159265358979;
+using common::kPi15;
 // Euler's number, the double nearest to it.
 inline constexpr double kE = 2.718281828459045;
 
