@@ -7,6 +7,7 @@
 #include "common/windowstyle.h"
 #include "equations/gform.h"
 #include "geometry/treugform.h"
+#include "geometry/vectorform.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -65,6 +66,8 @@ void CalcForm::connectKeys() {
             [] { equations::showChooser(); });
     connect(findChild<QPushButton*>(QStringLiteral("treug")), &QPushButton::clicked, this,
             [] { geometry::showTriangle(); });
+    connect(findChild<QPushButton*>(QStringLiteral("Command2")), &QPushButton::clicked, this,
+            [] { geometry::showVector(); });
 
     const auto leave = [] { common::endProgram(); };
     connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,
