@@ -6,6 +6,7 @@
 #include "common/quit.h"
 #include "common/windowstyle.h"
 #include "equations/gform.h"
+#include "fractions/drobform.h"
 #include "geometry/treugform.h"
 #include "geometry/vectorform.h"
 
@@ -68,6 +69,8 @@ void CalcForm::connectKeys() {
             [] { geometry::showTriangle(); });
     connect(findChild<QPushButton*>(QStringLiteral("Command2")), &QPushButton::clicked, this,
             [] { geometry::showVector(); });
+    connect(findChild<QPushButton*>(QStringLiteral("Command8")), &QPushButton::clicked, this,
+            [] { fractions::showFractions(); });
 
     const auto leave = [] { common::endProgram(); };
     connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,

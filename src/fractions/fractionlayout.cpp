@@ -1,0 +1,138 @@
+#include "fractionlayout.h"
+
+#include "common/toolwindow.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace fractions {
+
+namespace {
+
+constexpr int kFractionGap = 28;
+constexpr int kBarWidth = 2;
+
+// Grid columns: fraction 1, a gap, fraction 2, the equals sign, the result.
+constexpr std::array<int, 3> kColumns{0, 2, 4};
+constexpr int kEqualsColumn = 3;
+constexpr int kHeadingRow = 0;
+constexpr int kNumeratorRow = 1;
+constexpr int kBarRow = 2;
+constexpr int kDenominatorRow = 3;
+
+// Wide enough for the longest number a box is given: 15 digits, a sign and an exponent.
+int boxWidth(const QLineEdit& box) {
+    constexpr int kFrameAndMargins = 16;
+    return box.fontMetrics().horizontalAdvance(QStringLiteral("-8,88888888888888E-308")) +
+           kFrameAndMargins;
+}
+
+void placeFraction(QGridLayout& grid, QWidget& body, int column, const char* heading,
+                   const QString& caption, const FractionBoxes& boxes) {
+    grid.addWidget(common::makeLabel(heading, caption, &body), kHeadingRow, column,
+                   Qt::AlignHCenter | Qt::AlignBottom);
+    for (QLineEdit* box : {boxes.numerator, boxes.denominator}) {
+        box->setParent(&body);
+        box->setFixedWidth(boxWidth(*box));
+        box->setAlignment(Qt::AlignCenter);
+    }
+    grid.addWidget(boxes.numerator, kNumeratorRow, column);
+    grid.addWidget(boxes.denominator, kDenominatorRow, column);
+}
+
+// The fraction bar: one line that runs under the three numerators and breaks between the
+// fractions, so each pair reads as a fraction of its own.
+class FractionBar : public QWidget {
+public:
+    FractionBar(std::array<const QWidget*, 3> columns, QWidget& body)
+        : QWidget(&body), columns_(columns) {
+        common::setName(*this, "Line1");
+        setFixedHeight(kBarWidth + 6);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const int y = (height() - kBarWidth) / 2;
+        for (const QWidget* column : columns_) {
+            const int left = column->mapTo(parentWidget(), QPoint(0, 0)).x() - x();
+            painter.fillRect(left, y, column->width(), kBarWidth,
+                             palette().color(QPalette::WindowText));
+        }
+    }
+
+private:
+    std::array<const QWidget*, 3> columns_;
+};
+
+// "   =" between fraction 2 and the result, on the level of the bar.
+QLabel* makeEquals(QWidget& body) {
+    auto* equals = common::makeLabel("Label2", QStringLiteral("   ="), &body);
+    QFont font = equals->font();
+    font.setPointSizeF(font.pointSizeF() * 1.4);
+    font.setBold(true);
+    equals->setFont(font);
+    equals->setContentsMargins(0, 0, equals->fontMetrics().horizontalAdvance(QStringLiteral("  ")),
+                               0);
+    return equals;
+}
+
+QGridLayout* fractionGrid(QWidget& body, const std::array<FractionBoxes, 3>& fractions) {
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(0);
+    grid->setVerticalSpacing(4);
+    grid->setColumnMinimumWidth(1, kFractionGap);
+    placeFraction(*grid, body, kColumns[0], "Label4", QStringLiteral("Дробь #1"), fractions[0]);
+    placeFraction(*grid, body, kColumns[1], "Label5", QStringLiteral("Дробь #2"), fractions[1]);
+    placeFraction(*grid, body, kColumns[2], "Label6", QStringLiteral("Итог"), fractions[2]);
+    const std::array<const QWidget*, 3> numerators{fractions[0].numerator, fractions[1].numerator,
+                                                   fractions[2].numerator};
+    grid->addWidget(new FractionBar(numerators, body), kBarRow, 0, 1, kColumns[2] + 1);
+    grid->addWidget(makeEquals(body), kNumeratorRow, kEqualsColumn, 3, 1, Qt::AlignCenter);
+    return grid;
+}
+
+} // namespace
+
+Keys layOutFractions(QWidget& body, const std::array<FractionBoxes, 3>& fractions,
+                     QLineEdit& decimal) {
+    const Keys keys{
+        common::makeButton("sloz", QStringLiteral("Сложить ( + )"), &body),
+        common::makeButton("vct", QStringLiteral("Вычесть  ( - )"), &body),
+        common::makeButton("umn", QStringLiteral("Умножить ( * )"), &body),
+        common::makeButton("razdelit", QStringLiteral("Разделить ( / )"), &body),
+        common::makeButton("close", QStringLiteral("Закрыть"), &body),
+    };
+
+    auto* page = new QVBoxLayout(&body);
+    page->setContentsMargins(16, 12, 16, 12);
+    page->setSpacing(10);
+    page->addLayout(fractionGrid(body, fractions));
+    page->addSpacing(4);
+
+    auto* operations = new QHBoxLayout;
+    operations->setSpacing(8);
+    for (QPushButton* key : {keys.add, keys.subtract, keys.multiply, keys.divide}) {
+        operations->addWidget(key, 1);
+    }
+    page->addLayout(operations);
+
+    auto* decimalLine = new QHBoxLayout;
+    decimalLine->setSpacing(8);
+    auto* caption = common::makeLabel("Label3", QStringLiteral("Десятичный вид:"), &body);
+    caption->setBuddy(&decimal);
+    decimal.setParent(&body);
+    decimalLine->addWidget(caption);
+    decimalLine->addWidget(&decimal, 1);
+    page->addLayout(decimalLine);
+
+    common::addCloseLine(*page, *keys.close);
+    return keys;
+}
+
+} // namespace fractions
