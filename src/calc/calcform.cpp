@@ -2,13 +2,11 @@
 
 #include "calckeys.h"
 #include "calclayout.h"
+#include "calcshell.h"
 #include "common/message.h"
 #include "common/quit.h"
 #include "common/windowstyle.h"
-#include "equations/gform.h"
-#include "fractions/drobform.h"
-#include "geometry/treugform.h"
-#include "geometry/vectorform.h"
+#include "linkareas.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -19,6 +17,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace calc {
 
@@ -43,6 +42,9 @@ CalcForm::CalcForm(const QString& startText, QWidget* parent)
 
     engine_.load(startText);
     refresh();
+    startBanner();
+    // The keys have the focus, so typing computes at once; a click into the display edits it.
+    findChild<QPushButton*>(QStringLiteral("ravno"))->setFocus();
     common::fixSizeAndCenter(*this);
 }
 
@@ -63,19 +65,14 @@ void CalcForm::connectKeys() {
     connect(display_, &QLineEdit::textChanged, this,
             [this](const QString& text) { engine_.setDisplay(text); });
 
-    connect(findChild<QPushButton*>(QStringLiteral("Command7")), &QPushButton::clicked, this,
-            [] { equations::showChooser(); });
-    connect(findChild<QPushButton*>(QStringLiteral("treug")), &QPushButton::clicked, this,
-            [] { geometry::showTriangle(); });
-    connect(findChild<QPushButton*>(QStringLiteral("Command2")), &QPushButton::clicked, this,
-            [] { geometry::showVector(); });
-    connect(findChild<QPushButton*>(QStringLiteral("Command8")), &QPushButton::clicked, this,
-            [] { fractions::showFractions(); });
+    connectShell(*this);
 
     const auto leave = [] { common::endProgram(); };
     connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,
             leave);
     connect(findChild<QAction*>(QStringLiteral("Exit")), &QAction::triggered, this, leave);
+
+    findChild<LinkPanel*>()->watchBareSurface(*centralWidget());
 
     // Every control that can hold the focus passes its keys on, except the display.
     const auto controls = findChildren<QWidget*>();
@@ -85,6 +82,22 @@ void CalcForm::connectKeys() {
             control->installEventFilter(this);
         }
     }
+}
+
+void CalcForm::startBanner() {
+    banner_ = findChild<QLineEdit*>(QStringLiteral("bStr"));
+    auto* timer = new QTimer(this);
+    timer->setObjectName(QStringLiteral("Timer1"));
+    timer->setInterval(100);
+    connect(timer, &QTimer::timeout, this, &CalcForm::Timer1_Timer);
+    ticker_.genBS();
+    banner_->setText(ticker_.line());
+    timer->start();
+}
+
+void CalcForm::Timer1_Timer() {
+    ticker_.Timer1_Timer();
+    banner_->setText(ticker_.line());
 }
 
 void CalcForm::run(const Action& action) {

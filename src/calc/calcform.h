@@ -1,5 +1,6 @@
 #pragma once
 
+#include "banner.h"
 #include "calcengine.h"
 #include "keymap.h"
 
@@ -28,6 +29,8 @@ public:
 
     // Every key press of the window, whichever control has the focus (but the display).
     void Form_KeyDown(int virtualKey);
+    // One step of the banner line, every 100 ms.
+    void Timer1_Timer();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -43,12 +46,15 @@ private:
     void run(const Action& action);
     void refresh();
     void connectKeys();
+    void startBanner();
     int keyCodeOf(const QKeyEvent& event) const;
 
     CalcEngine engine_;
     KeySource keySource_;
     QLineEdit* display_ = nullptr;
     QLabel* operationLine_ = nullptr;
+    QLineEdit* banner_ = nullptr;
+    Banner ticker_;
     std::array<QRadioButton*, CalcEngine::kSlotCount> slotButtons_{};
 };
 

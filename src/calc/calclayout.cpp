@@ -1,6 +1,7 @@
 #include "calclayout.h"
 
 #include "calcstyle.h"
+#include "linkareas.h"
 
 #include <QAccessible>
 #include <QGridLayout>
@@ -137,45 +138,6 @@ QWidget* buildMemoryFrame(QWidget* parent) {
     return frame;
 }
 
-QWidget* buildLinkPanel(QWidget* parent) {
-    auto* panel = named(new QWidget(parent), "links");
-    auto* grid = new QGridLayout(panel);
-    grid->setContentsMargins(6, 4, 6, 4);
-    grid->setHorizontalSpacing(12);
-
-    auto* rent = named(new QLabel(QStringLiteral("Здесь может быть ваша реклама — всего "
-                                                 "100 руб. в месяц (около 3500 скачиваний "
-                                                 "в месяц). Подробности на сайте "
-                                                 "cifroid.example"),
-                                  panel),
-                       "Label2");
-    rent->setWordWrap(true);
-    auto* other = named(new QLabel(QStringLiteral("Цифроид Плюс — калькулятор, созданный "
-                                                  "специально для вас!"),
-                                   panel),
-                        "Label1");
-    other->setWordWrap(true);
-    auto* download = named(new QLabel(QStringLiteral("СКАЧАТЬ!"), panel), "Label3");
-    auto* otherBox = new QVBoxLayout;
-    otherBox->setSpacing(2);
-    otherBox->addWidget(other);
-    otherBox->addWidget(download, 0, Qt::AlignHCenter);
-
-    // The link areas lie over the labels; they open the maker's pages.
-    auto* image1 = named(new QLabel(panel), "Image1");
-    auto* image2 = named(new QLabel(panel), "Image2");
-    for (QLabel* area : {image1, image2}) {
-        area->setCursor(Qt::PointingHandCursor);
-    }
-    grid->addWidget(rent, 0, 0);
-    grid->addWidget(image1, 0, 0);
-    grid->addLayout(otherBox, 0, 1);
-    grid->addWidget(image2, 0, 1);
-    grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(1, 1);
-    return panel;
-}
-
 void buildMenus(QMainWindow& window) {
     QMenuBar* bar = window.menuBar();
     QMenu* file = named(bar->addMenu(QStringLiteral("Файл")), "File");
@@ -230,7 +192,7 @@ void buildCalcLayout(QMainWindow& window) {
     body->addLayout(right, 5);
     page->addLayout(body, 1);
 
-    page->addWidget(buildLinkPanel(central));
+    page->addWidget(new LinkPanel(central));
 
     auto* banner = named(new QLineEdit(central), "bStr");
     banner->setReadOnly(true);

@@ -1,6 +1,4 @@
 #include "calcdriver.h"
-#include "common/windowregistry.h"
-#include "equations/gform.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -24,7 +22,6 @@ private slots:
     void everyTextBoxIsNamed();
     void endsTheProgram_data();
     void endsTheProgram();
-    void opensTheEquationChooser();
 };
 
 void TestCalcForm::startsClean() {
@@ -202,20 +199,6 @@ void TestCalcForm::endsTheProgram() {
     }
     QCOMPARE(quit.requests, 1);
     QCOMPARE(calc.display(), QStringLiteral("0")); // F12 is the menu's, not the key map's
-}
-
-void TestCalcForm::opensTheEquationChooser() {
-    CalcDriver calc;
-    calc.press("5 +");
-    calc.click("Command7");
-    auto* chooser = common::existingWindow<equations::GForm>();
-    QVERIFY(chooser);
-    QVERIFY(chooser->isVisible());
-    QVERIFY(!chooser->parentWidget()); // beside the calculator, not owned by it
-    calc.click("Command7");
-    QCOMPARE(common::existingWindow<equations::GForm>(), chooser);
-    QCOMPARE(calc.operationLine(), QStringLiteral("Текущее действие: +"));
-    common::discardAllWindows();
 }
 
 QTEST_MAIN(TestCalcForm)

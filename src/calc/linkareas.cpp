@@ -1,0 +1,151 @@
+#include "linkareas.h"
+
+#include "common/address.h"
+#include "common/links.h"
+#include "common/toolwindow.h"
+#include "common/twips.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace calc {
+
+namespace {
+
+// The outline stands 10 twips outside an area at the top and left, 1 twip at the bottom and
+// right.
+constexpr int kOutsideTopLeft = common::twipsToPixels(10);
+constexpr int kOutsideBottomRight = common::twipsToPixels(1);
+constexpr QRgb kFrameColour = qRgb(255, 0, 0);
+
+QLabel* wrappedLabel(const char* name, const QString& text, QWidget* parent) {
+    QLabel* label = common::makeLabel(name, text, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
+LinkPanel::LinkPanel(QWidget* parent)
+    : QWidget(parent), image1_(common::makeLabel("Image1", {}, this)),
+      image2_(common::makeLabel("Image2", {}, this)) {
+    common::setName(*this, "links");
+    auto* rent = wrappedLabel("Label2",
+                              QStringLiteral("Здесь может быть ваша реклама — всего 100 руб. в "
+                                             "месяц (около 3500 скачиваний в месяц). Подробности "
+                                             "на сайте ") +
+                                  common::links::kSiteName,
+                              this);
+    auto* other = wrappedLabel(
+        "Label1", QStringLiteral("Цифроид Плюс — калькулятор, созданный специально для вас!"),
+        this);
+    auto* download = common::makeLabel("Label3", QStringLiteral("СКАЧАТЬ!"), this);
+    auto* otherBox = new QVBoxLayout;
+    otherBox->setSpacing(2);
+    otherBox->addWidget(other);
+    otherBox->addWidget(download, 0, Qt::AlignHCenter);
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setHorizontalSpacing(12);
+    grid->addWidget(rent, 0, 0);
+    grid->addLayout(otherBox, 0, 1);
+    // The areas lie over the labels, above them.
+    grid->addWidget(image1_, 0, 0);
+    grid->addWidget(image2_, 0, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+
+    for (QLabel* area : {image1_, image2_}) {
+        area->setCursor(Qt::PointingHandCursor);
+        area->setMouseTracking(true);
+        area->installEventFilter(this);
+        area->raise();
+    }
+    image1_->setAccessibleName(QStringLiteral("Реклама на сайте"));
+    image2_->setAccessibleName(QStringLiteral("Скачать Цифроид Плюс"));
+    other->installEventFilter(this);
+    watchBareSurface(*this);
+}
+
+void LinkPanel::watchBareSurface(QWidget& surface) {
+    surface.setMouseTracking(true);
+    surface.installEventFilter(this);
+}
+
+QRect LinkPanel::frameOf(Lit area) const {
+    const QLabel* image = area == Lit::Image1 ? image1_ : image2_;
+    const QRect g = image->geometry();
+    const QPoint topLeft = g.topLeft() - QPoint(kOutsideTopLeft, kOutsideTopLeft);
+    // Just outside the area's last pixel, and the twip beyond it.
+    const QPoint bottomRight =
+        g.bottomRight() + QPoint(1 + kOutsideBottomRight, 1 + kOutsideBottomRight);
+    return {topLeft, bottomRight};
+}
+
+void LinkPanel::Image1_Click() {
+    common::openAddress(common::links::sitePage(QStringLiteral("reclama.htm")));
+}
+
+void LinkPanel::Image2_Click() {
+    common::openAddress(common::links::downloadPage(QStringLiteral("rus/download.htm")));
+}
+
+void LinkPanel::Form_MouseMove() {
+    light(Lit::None);
+}
+
+void LinkPanel::light(Lit area) {
+    if (lit_ != area) {
+        lit_ = area;
+        update();
+    }
+}
+
+bool LinkPanel::eventFilter(QObject* watched, QEvent* event) {
+    const bool onArea = watched == image1_ || watched == image2_;
+    const Lit area = watched == image1_ ? Lit::Image1 : Lit::Image2;
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        if (onArea) {
+            light(area);
+            return true; // not passed on to the panel beneath, which is bare window
+        } else {
+            Form_MouseMove();
+        }
+        break;
+    case QEvent::MouseButtonPress:
+        if (watched->objectName() == u"Label1") {
+            Form_MouseMove();
+        }
+        break;
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const auto* widget = static_cast<QWidget*>(watched);
+        if (onArea && mouse->button() == Qt::LeftButton &&
+            widget->rect().contains(mouse->position().toPoint())) {
+            area == Lit::Image1 ? Image1_Click() : Image2_Click();
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void LinkPanel::paintEvent(QPaintEvent*) {
+    if (lit_ == Lit::None) {
+        return;
+    }
+    QPainter painter(this);
+    painter.setPen(QPen(QColor(kFrameColour), 0));
+    const QRect frame = frameOf(lit_);
+    painter.drawRect(frame.adjusted(0, 0, -1, -1)); // the pen falls right of and below a line
+}
+
+} // namespace calc

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+namespace calc {
+
+// The advertising labels under the keys with the two link areas laid over them. Clicking an
+// area opens a page of the maker's sites; the area under the mouse is outlined in red, and
+// moving over the bare window, or pressing on `Label1`, erases the outline.
+class LinkPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    enum class Lit { None, Image1, Image2 };
+
+    explicit LinkPanel(QWidget* parent);
+
+    // Mouse moves over this surface (the window's body) count as moves over the bare window.
+    void watchBareSurface(QWidget& surface);
+
+    Lit lit() const { return lit_; }
+    // The outline drawn around an area, in the panel's coordinates.
+    QRect frameOf(Lit area) const;
+
+    void Image1_Click();
+    void Image2_Click();
+    void Form_MouseMove();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void light(Lit area);
+
+    QLabel* image1_;
+    QLabel* image2_;
+    Lit lit_ = Lit::None;
+};
+
+} // namespace calc
