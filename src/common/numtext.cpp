@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <system_error>
 
@@ -35,6 +36,7 @@ struct Shape {
     bool negative = false;   // a leading minus
     long long magnitude = 0; // decimal exponent of the first significant digit
     bool allZero = true;     // every mantissa digit is zero
+    std::string significant; // the mantissa digits from the first non-zero one on
 };
 
 std::optional<Shape> readShape(const QString& text) {
@@ -72,6 +74,9 @@ std::optional<Shape> readShape(const QString& text) {
             if (shape.allZero && c != QLatin1Char('0')) {
                 shape.allZero = false;
                 firstSignificant = comma ? -fractionIndex : integerDigits;
+            }
+            if (!shape.allZero) {
+                shape.significant += static_cast<char>(c.unicode());
             }
             shape.plain += static_cast<char>(c.unicode());
         } else if (c == QLatin1Char(',') && !comma) {
@@ -116,6 +121,14 @@ std::optional<Shape> readShape(const QString& text) {
     return shape;
 }
 
+// The largest double is written 1,79769313486232E+308, a little above itself. A text up to that
+// one reads as the largest double, so that whatever is written reads back.
+bool withinWrittenLargest(const Shape& shape) {
+    std::string digits = shape.significant;
+    digits.erase(digits.find_last_not_of('0') + 1);
+    return shape.magnitude == 308 && digits <= "179769313486232";
+}
+
 } // namespace
 
 std::optional<double> parseNumber(const QString& text) {
@@ -131,6 +144,10 @@ std::optional<double> parseNumber(const QString& text) {
     const char* last = first + shape->plain.size();
     const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {
+        if (withinWrittenLargest(*shape)) {
+            const double largest = std::numeric_limits<double>::max();
+            return shape->negative ? -largest : largest;
+        }
         if (shape->magnitude > 0) {
             return std::nullopt; // beyond the largest double
         }

@@ -15,7 +15,9 @@ QString formatNumber(double value);
 // Reads a text typed by the user: optional spaces around, an optional sign, digits with at
 // most one decimal comma (at least one digit), and an optional exponent (E or e, an optional
 // sign, digits). A point is not a separator. A value beyond the double range is not a
-// number; one too small to represent becomes the nearest double (0 or a tiny value).
+// number, except that anything up to the largest double as written (1,79769313486232E+308)
+// reads as the largest double; a value too small to represent becomes the nearest double
+// (0 or a tiny value). Every text formatNumber writes reads back.
 std::optional<double> parseNumber(const QString& text);
 
 } // namespace common

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <limits>
 
 namespace equations {
 
@@ -35,37 +36,47 @@ Answer rootsOfOne(double y) {
     return {{formatNumber(root), formatNumber(-root), kTwoRoots, kTwoRoots}, {}};
 }
 
-Answer quadratic(double b, double twoA, double d) {
-    if (d == 0) {
-        const double x = -b / twoA;
-        if (!std::isfinite(x)) {
-            return overflow();
+// The power of two that brings the largest coefficient into [0.5, 1): multiplying a, b and c
+// by it changes neither the roots nor, for ordinary coefficients, a single bit of them, and
+// keeps b² and 4·a·c in range. It stops short where the smallest non-zero coefficient would
+// otherwise fall below the normal numbers and lose its digits.
+int scaleExponent(double a, double b, double c) {
+    int largest = std::numeric_limits<int>::min();
+    int smallest = std::numeric_limits<int>::max();
+    for (const double v : {a, b, c}) {
+        if (v != 0) {
+            int exponent = 0;
+            std::frexp(v, &exponent);
+            largest = std::max(largest, exponent);
+            smallest = std::min(smallest, exponent);
         }
-        return {{formatNumber(x), kOneRootDoubled}, {}};
     }
-    const double root = std::sqrt(d);
-    const double x1 = (root - b) / twoA;
-    const double x2 = (-b - root) / twoA;
-    if (!allFinite({root - b, -b - root, x1, x2})) {
-        return overflow();
+    const int lowest = std::numeric_limits<double>::min_exponent;
+    int shift = -largest;
+    if (smallest + shift < lowest) {
+        shift = std::max(shift, std::min(0, lowest - smallest));
     }
-    return {{formatNumber(x1), formatNumber(x2)}, {}};
+    return shift;
 }
 
-Answer biquadratic(double b, double twoA, double d) {
-    if (d == 0) {
-        const double y = -b / twoA;
-        if (!std::isfinite(y)) {
-            return overflow();
-        }
+// Where −b and ±√D cancel to less than |b| / 10 000, their difference has lost most of its
+// digits, and the root is taken as 2c / (−b ∓ √D) instead, equal in exact arithmetic.
+constexpr double kCancellation = 10000;
+
+Answer quadratic(const QuadraticRoots& roots) {
+    if (roots.discriminant == QuadraticRoots::Discriminant::Zero) {
+        return {{formatNumber(roots.x1), kOneRootDoubled}, {}};
+    }
+    return {{formatNumber(roots.x1), formatNumber(roots.x2)}, {}};
+}
+
+Answer biquadratic(const QuadraticRoots& roots) {
+    if (roots.discriminant == QuadraticRoots::Discriminant::Zero) {
+        const double y = roots.x1;
         return y < 0 ? noRoots(Kind::Biquadratic) : rootsOfOne(y);
     }
-    const double root = std::sqrt(d);
-    const double y1 = (root - b) / twoA;
-    const double y2 = (-b - root) / twoA;
-    if (!allFinite({root - b, -b - root, y1, y2})) {
-        return overflow();
-    }
+    const double y1 = roots.x1;
+    const double y2 = roots.x2;
     if (y1 < 0 && y2 < 0) {
         return noRoots(Kind::Biquadratic);
     }
@@ -99,19 +110,51 @@ Answer solveLinear(double a, double b, double c) {
     return {{formatNumber(root)}, {}};
 }
 
+std::optional<QuadraticRoots> quadraticRoots(double a, double b, double c) {
+    const int shift = scaleExponent(a, b, c);
+    a = std::ldexp(a, shift);
+    b = std::ldexp(b, shift);
+    c = std::ldexp(c, shift);
+    const double twoA = 2 * a;
+    const double d = b * b - 4 * a * c;
+    if (!allFinite({twoA, d})) {
+        return std::nullopt;
+    }
+    using Discriminant = QuadraticRoots::Discriminant;
+    if (d < 0) {
+        return QuadraticRoots{Discriminant::Negative};
+    }
+    if (d == 0) {
+        const double x = -b / twoA;
+        if (!std::isfinite(x)) {
+            return std::nullopt;
+        }
+        return QuadraticRoots{Discriminant::Zero, x, x};
+    }
+    const double root = std::sqrt(d);
+    const double plus = root - b;
+    const double minus = -b - root;
+    const double limit = std::fabs(b) / kCancellation;
+    const double x1 = std::fabs(plus) < limit ? 2 * c / minus : plus / twoA;
+    const double x2 = std::fabs(minus) < limit ? 2 * c / plus : minus / twoA;
+    if (!allFinite({x1, x2})) {
+        return std::nullopt;
+    }
+    return QuadraticRoots{Discriminant::Positive, x1, x2};
+}
+
 Answer solveQuadratic(Kind kind, double a, double b, double c) {
     if (a == 0) {
         return {{}, kZeroLeading};
     }
-    const double twoA = 2 * a;
-    const double d = b * b - 4 * a * c;
-    if (!allFinite({twoA, d})) {
+    const auto roots = quadraticRoots(a, b, c);
+    if (!roots) {
         return overflow();
     }
-    if (d < 0) {
+    if (roots->discriminant == QuadraticRoots::Discriminant::Negative) {
         return noRoots(kind);
     }
-    return kind == Kind::Quadratic ? quadratic(b, twoA, d) : biquadratic(b, twoA, d);
+    return kind == Kind::Quadratic ? quadratic(*roots) : biquadratic(*roots);
 }
 
 } // namespace equations

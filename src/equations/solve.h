@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // Solving the equations of the two solver windows, apart from the windows: the coefficients
 // come in as numbers, the texts for the result boxes and the message to show come out.
 namespace equations {
@@ -36,11 +38,25 @@ Answer solveLinear(double a, double b, double c);
 
 enum class Kind { Quadratic, Biquadratic };
 
+// The roots of a·x² + b·x + c = 0 (a non-zero), shared by both kinds: x1 = (√D − b) / (2a) and
+// x2 = (−b − √D) / (2a), or −b / (2a) twice for a zero D. A root whose numerator cancels to
+// less than |b| / 10 000 is taken as 2c / (−b ∓ √D) instead, the same value without the lost
+// digits. A negative D gives no roots (both 0).
+struct QuadraticRoots {
+    enum class Discriminant { Negative, Zero, Positive };
+    Discriminant discriminant = Discriminant::Negative;
+    double x1 = 0;
+    double x2 = 0;
+};
+
+// Nothing when a root lies beyond the double range.
+std::optional<QuadraticRoots> quadraticRoots(double a, double b, double c);
+
 // a·x² + b·x + c = 0 or a·x⁴ + b·x² + c = 0, for `k1`..`k4`. The quadratic writes two boxes,
 // the biquadratic four; with no real root the message "В данном уравнении нет корней." comes
 // with "Корней нет." in those boxes, and the window shows the message before writing. A zero
-// a gives only the message about the coefficient at X^2; arithmetic beyond the double range
-// gives only "Переполнение!".
+// a gives only the message about the coefficient at X^2; a root beyond the double
+// range (for the biquadratic, a root y of the substituted equation) gives only "Переполнение!".
 Answer solveQuadratic(Kind kind, double a, double b, double c);
 
 } // namespace equations

@@ -69,6 +69,12 @@ void TestNumText::parse_data() {
     QTest::newRow("double zero") << "00" << true << 0.0;
     QTest::newRow("near the largest double")
         << "1,7976931348623E+308" << true << 1.7976931348623e308;
+    const double largest = std::numeric_limits<double>::max();
+    QTest::newRow("largest as written") << "1,79769313486232E+308" << true << largest;
+    QTest::newRow("negative largest as written") << "-1,79769313486232E+308" << true << -largest;
+    QTest::newRow("largest as written, other spelling")
+        << "1797693134862320E293" << true << largest;
+    QTest::newRow("above the largest as written") << "1,797693134862321E+308" << false << 0.0;
     QTest::newRow("empty") << "" << false << 0.0;
     QTest::newRow("spaces only") << "   " << false << 0.0;
     QTest::newRow("lone minus") << "-" << false << 0.0;
@@ -114,9 +120,12 @@ void TestNumText::underflowIsANumber() {
 }
 
 void TestNumText::roundTripKeepsFifteenDigits() {
-    for (double value : {1.0 / 3, 2.0 / 3, 123456.789, -9.87654321e-200, 6.02214076e23}) {
-        const double back = *parseNumber(formatNumber(value));
-        QCOMPARE(formatNumber(back), formatNumber(value));
+    using limits = std::numeric_limits<double>;
+    for (double value : {1.0 / 3, 2.0 / 3, 123456.789, -9.87654321e-200, 6.02214076e23,
+                         limits::max(), -limits::max(), limits::min(), limits::denorm_min()}) {
+        const auto back = parseNumber(formatNumber(value));
+        QVERIFY2(back, qPrintable(formatNumber(value)));
+        QCOMPARE(formatNumber(*back), formatNumber(value));
     }
 }
 

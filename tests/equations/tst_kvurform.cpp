@@ -81,8 +81,12 @@ void TestKvurForm::solve_data() {
         << true << L{"1", "-1", "0"} << L{"1", "-1", "0"} << L{"1", "0", "-1", "0"} << none;
     QTest::newRow("biquadratic: roots 0 and 1")
         << true << L{"-1", "1", "0"} << L{"-1", "1", "0"} << L{"0", "1", "0", "-1"} << none;
+    QTest::newRow("quadratic: small root without cancellation")
+        << false << L{"1", "1E8", "1"} << L{"1", "1E8", "1"}
+        << L{"-1E-08", "-100000000", "Корень#3", "Корень#4"} << none;
     QTest::newRow("overflow changes no root box")
-        << false << L{"1", "1E200", "1"} << L{"1", "1E200", "1"} << initial << L{"Переполнение!"};
+        << false << L{"1E-300", "1E300", "1"} << L{"1E-300", "1E300", "1"} << initial
+        << L{"Переполнение!"};
 }
 
 void TestKvurForm::solve() {
