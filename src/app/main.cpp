@@ -1,4 +1,5 @@
 #include "calc/calcform.h"
+#include "common/suitelook.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Цифроид 2"));
     QApplication::setQuitOnLastWindowClosed(false);
+    common::applySuiteLook(app);
 
     calc::CalcForm window(text);
     window.show();

@@ -2,30 +2,7 @@
 
 #include "scimath.h"
 
-#include <cmath>
-
 namespace calc {
-
-QString faultMessage(Fault fault) {
-    switch (fault) {
-    case Fault::DivisionByZero:
-        return QStringLiteral("На ноль делить нельзя!");
-    case Fault::BadArgument:
-        return QStringLiteral("Недопустимый аргумент функции!");
-    case Fault::Overflow:
-        return QStringLiteral("Переполнение!");
-    case Fault::None:
-        break;
-    }
-    return {};
-}
-
-Outcome finite(double value) {
-    if (std::isfinite(value)) {
-        return {value, Fault::None};
-    }
-    return {0, Fault::Overflow};
-}
 
 Outcome applyPending(const QString& code, double a, double b) {
     if (code == QLatin1String("+")) {

@@ -1,20 +1,12 @@
 #include "calcengine.h"
 
 #include "arith.h"
+#include "keycodes.h"
+
 #include "common/numcheck.h"
 #include "common/numtext.h"
 
 namespace calc {
-
-namespace {
-
-const QString kTecPrefix = QStringLiteral("Текущее действие: ");
-
-} // namespace
-
-QString emptySlotCaption(int slot) {
-    return QStringLiteral("Слот #%1").arg(slot + 1);
-}
 
 CalcEngine::CalcEngine(CalcHost& host)
     : host_(host), display_(QStringLiteral("0")), tec_(kTecPrefix) {
@@ -25,7 +17,7 @@ CalcEngine::CalcEngine(CalcHost& host)
 
 void CalcEngine::load(const QString& startText) {
     if (!startText.isEmpty()) {
-        display_ = startText;
+        setDisplay(startText);
     }
     gradMode_ = true;
 }
@@ -46,6 +38,10 @@ void CalcEngine::nul() {
     }
 }
 
+void CalcEngine::append(const QString& text) {
+    setDisplay(display_ + text);
+}
+
 void CalcEngine::showResult(double value) {
     display_ = common::formatNumber(value);
 }
@@ -63,11 +59,11 @@ void CalcEngine::finishPending(double result) {
 
 void CalcEngine::digits(const QString& text) {
     nul();
-    display_ += text;
+    append(text);
 }
 
 void CalcEngine::comma() {
-    display_ += QLatin1Char(',');
+    append(QStringLiteral(","));
 }
 
 void CalcEngine::backspace() {
@@ -91,6 +87,10 @@ void CalcEngine::negate() {
     if (const auto x = checkedDisplay()) {
         showResult(-*x);
     }
+}
+
+void CalcEngine::paste(const QString& clipboard) {
+    setDisplay(clipboard.section(QLatin1Char('\n'), 0, 0).trimmed());
 }
 
 // ---------------------------------------------------------------- arithmetic
@@ -165,8 +165,13 @@ void CalcEngine::combineWithSlot(double addend, const QString& emptyCaption) {
         caption = emptyCaption;
         return;
     }
-    const double stored = common::parseNumber(caption).value_or(0);
-    const Outcome sum = finite(stored + addend);
+    // A caption that does not read is reported, never taken as 0.
+    const auto stored =
+        common::checkedNumber(caption, [this](const QString& text) { report(text); });
+    if (!stored) {
+        return;
+    }
+    const Outcome sum = finite(*stored + addend);
     if (!sum.ok()) {
         report(faultMessage(sum.fault)); // the slot keeps its value
         return;
@@ -199,46 +204,46 @@ void CalcEngine::memoryClear() {
 // ---------------------------------------------------------------- keyboard
 
 void CalcEngine::keyDown(int virtualKey) {
-    QString append;
-    if (virtualKey >= 48 && virtualKey <= 57) {
-        append = QString::number(virtualKey - 48);
-    } else if (virtualKey >= 96 && virtualKey <= 105) {
-        append = QString::number(virtualKey - 96);
-    } else if (virtualKey == 110) {
-        append = QStringLiteral(",");
+    QString typed;
+    if (virtualKey >= vk::k0 && virtualKey <= vk::k9) {
+        typed = QString::number(virtualKey - vk::k0);
+    } else if (virtualKey >= vk::kKeypad0 && virtualKey <= vk::kKeypad9) {
+        typed = QString::number(virtualKey - vk::kKeypad0);
+    } else if (virtualKey == vk::kDecimal) {
+        typed = QStringLiteral(",");
     }
     switch (virtualKey) {
-    case 8:
+    case vk::kBackspace:
         backspace();
         return;
-    case 107:
+    case vk::kAdd:
         operatorKey(QStringLiteral("+"));
         return;
-    case 111:
+    case vk::kDivide:
         operatorKey(QStringLiteral("/"));
         return;
-    case 106:
+    case vk::kMultiply:
         operatorKey(QStringLiteral("*"));
         return;
-    case 109:
+    case vk::kSubtract:
         operatorKey(QStringLiteral("-"));
         return;
-    case 108:
-    case 13:
+    case vk::kSeparator:
+    case vk::kEnter:
         equals();
         return;
-    case 67:
+    case vk::kC:
         clear();
         return;
-    case 77:
+    case vk::kM:
         memoryAdd();
         return;
-    case 82:
+    case vk::kR:
         memoryRecall();
         return;
     default:
         nul();
-        display_ += append;
+        append(typed);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calctexts.h"
 #include "scimath.h"
 
 #include <QString>
@@ -25,12 +26,16 @@ public:
 class CalcEngine {
 public:
     static constexpr int kSlotCount = 5;
+    // The longest display text, the display box's limit: what the box shows is exactly the
+    // text the keys compute with.
+    static constexpr int kDisplayLimit = 32767;
 
     explicit CalcEngine(CalcHost& host);
 
     // --- state the window shows
     const QString& display() const { return display_; }
-    void setDisplay(const QString& text) { display_ = text; }
+    // The display text as edited in the box: unchecked, cut at the limit.
+    void setDisplay(const QString& text) { display_ = text.left(kDisplayLimit); }
     const QString& operationLine() const { return tec_; }
     const QString& oper() const { return oper_; }
     double argA() const { return argA_; }
@@ -48,6 +53,9 @@ public:
     void backspace();
     void clear();
     void negate();
+    // A paste while the keys have the focus: the clipboard's first line, trimmed, becomes the
+    // display text, unchecked, as if typed into the display.
+    void paste(const QString& clipboard);
 
     // --- two-operand arithmetic
     void operatorKey(const QString& code); // "+", "-", "*", "/"
@@ -81,6 +89,7 @@ public:
 
 private:
     void nul();
+    void append(const QString& text);
     std::optional<double> checkedDisplay();
     void showResult(double value);
     void finishPending(double result);
@@ -102,7 +111,5 @@ private:
     std::array<QString, kSlotCount> slots_;
     int selectedSlot_ = 0;
 };
-
-QString emptySlotCaption(int slot);
 
 } // namespace calc

@@ -6,15 +6,6 @@
 
 namespace calc {
 
-namespace {
-
-const QString kWait = QStringLiteral("Подождите ...");
-const QString kNotFound = QStringLiteral("Найти невозможно");
-const QString kPowerLine = QStringLiteral("Текущее действие: степень y");
-const QString kRootLine = QStringLiteral("Текущее действие: извлечение корня степени y");
-
-} // namespace
-
 void CalcEngine::selectUnit(bool degrees) {
     degreesSelected_ = degrees;
     if (gradMode_ == degrees) {

@@ -9,6 +9,7 @@
 #include "linkareas.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -29,10 +30,12 @@ CalcForm::CalcForm(const QString& startText, QWidget* parent)
       keySource_(keySourceForPlatform(QGuiApplication::platformName())) {
     setObjectName(QStringLiteral("CalcForm"));
     setWindowTitle(kTitle);
-    buildCalcLayout(*this);
+    // The flags first: set on a built window, they would polish every control again.
     common::applyMainWindowStyle(*this);
+    buildCalcLayout(*this);
 
     display_ = findChild<QLineEdit*>(QStringLiteral("calc"));
+    display_->setMaxLength(CalcEngine::kDisplayLimit);
     operationLine_ = findChild<QLabel*>(QStringLiteral("Tec"));
     for (int i = 0; i < CalcEngine::kSlotCount; ++i) {
         slotButtons_[static_cast<std::size_t>(i)] =
@@ -124,13 +127,31 @@ void CalcForm::showBusy(const QString& text) {
     display_->repaint();
 }
 
-int CalcForm::keyCodeOf(const QKeyEvent& event) const {
+void CalcForm::handleKey(const QKeyEvent& event) {
     KeyInput key;
     key.qtKey = event.key();
     key.keypad = event.modifiers().testFlag(Qt::KeypadModifier);
     key.nativeScanCode = event.nativeScanCode();
     key.nativeVirtualKey = event.nativeVirtualKey();
-    return virtualKeyCode(key, keySource_);
+    key.shift = event.modifiers().testFlag(Qt::ShiftModifier);
+    key.control = event.modifiers().testFlag(Qt::ControlModifier);
+    key.alt = event.modifiers().testFlag(Qt::AltModifier);
+    const KeyMeaning meaning = interpretKey(key, keySource_);
+    switch (meaning.command) {
+    case KeyCommand::Ignore:
+        return;
+    case KeyCommand::Copy:
+        QGuiApplication::clipboard()->setText(engine_.display());
+        return;
+    case KeyCommand::Paste: {
+        const QString clipboard = QGuiApplication::clipboard()->text();
+        run([&clipboard](CalcEngine& e) { e.paste(clipboard); });
+        return;
+    }
+    case KeyCommand::KeyMap:
+        Form_KeyDown(meaning.code);
+        return;
+    }
 }
 
 void CalcForm::Form_KeyDown(int virtualKey) {
@@ -145,7 +166,7 @@ bool CalcForm::eventFilter(QObject* watched, QEvent* event) {
             return false; // focus still moves
         }
         // Space and Enter run the key map only; the focused button is not pressed.
-        Form_KeyDown(keyCodeOf(*key));
+        handleKey(*key);
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
@@ -156,7 +177,7 @@ void CalcForm::keyPressEvent(QKeyEvent* event) {
         QMainWindow::keyPressEvent(event);
         return;
     }
-    Form_KeyDown(keyCodeOf(*event));
+    handleKey(*event);
 }
 
 void CalcForm::closeEvent(QCloseEvent* event) {

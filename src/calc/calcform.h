@@ -47,7 +47,8 @@ private:
     void refresh();
     void connectKeys();
     void startBanner();
-    int keyCodeOf(const QKeyEvent& event) const;
+    // A key press that is not Tab: copy, paste, the key map, or nothing for a lone modifier.
+    void handleKey(const QKeyEvent& event);
 
     CalcEngine engine_;
     KeySource keySource_;

@@ -1,6 +1,7 @@
 #include "calclayout.h"
 
 #include "calcstyle.h"
+#include "calctexts.h"
 #include "linkareas.h"
 
 #include <QAccessible>
@@ -14,11 +15,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace calc {
 
-const std::vector<KeySpec>& keypadKeys() {
-    static const std::vector<KeySpec> keys{
+const std::vector<KeyDescription>& keypadKeys() {
+    static const std::vector<KeyDescription> keys{
         {"CE", "C", KeyKind::Edit, 0, 0},         {"bk", "bk", KeyKind::Edit, 0, 1},
         {"Command3", "+/-", KeyKind::Edit, 0, 2}, {"procent", "%", KeyKind::Operator, 0, 3},
         {"Command1", "OFF", KeyKind::Off, 0, 4},  {"B7", "7", KeyKind::Digit, 1, 0},
@@ -34,8 +36,8 @@ const std::vector<KeySpec>& keypadKeys() {
     return keys;
 }
 
-const std::vector<KeySpec>& scienceKeys() {
-    static const std::vector<KeySpec> keys{
+const std::vector<KeyDescription>& scienceKeys() {
+    static const std::vector<KeyDescription> keys{
         {"sin1", "sin", KeyKind::Science, 0, 0},
         {"cos1", "cos", KeyKind::Science, 0, 1},
         {"tg1", "tg", KeyKind::Science, 0, 2},
@@ -65,8 +67,8 @@ const std::vector<KeySpec>& scienceKeys() {
     return keys;
 }
 
-const std::vector<KeySpec>& memoryKeys() {
-    static const std::vector<KeySpec> keys{
+const std::vector<KeyDescription>& memoryKeys() {
+    static const std::vector<KeyDescription> keys{
         {"Command4", "Mrc", KeyKind::Memory, 0, 0},
         {"Command5", "m+", KeyKind::Memory, 1, 0},
         {"Command6", "m-", KeyKind::Memory, 2, 0},
@@ -75,8 +77,8 @@ const std::vector<KeySpec>& memoryKeys() {
     return keys;
 }
 
-const std::vector<KeySpec>& toolKeys() {
-    static const std::vector<KeySpec> keys{
+const std::vector<KeyDescription>& toolKeys() {
+    static const std::vector<KeyDescription> keys{
         {"Command7", "Решить уравнение", KeyKind::Tool, 0, 0},
         {"treug", "Треугольник", KeyKind::Tool, 0, 1},
         {"Command2", "Вектор", KeyKind::Tool, 1, 0},
@@ -87,16 +89,26 @@ const std::vector<KeySpec>& toolKeys() {
 
 namespace {
 
-QGridLayout* keyGrid(QWidget* parent, const std::vector<KeySpec>& keys) {
+QGridLayout* keyGrid(QWidget* parent, const std::vector<KeyDescription>& keys) {
     auto* grid = new QGridLayout;
     grid->setSpacing(4);
-    for (const KeySpec& key : keys) {
+    int widest = 0;
+    for (const KeyDescription& key : keys) {
         auto* button = new QPushButton(QString::fromUtf8(key.caption), parent);
         button->setObjectName(QString::fromLatin1(key.name));
-        button->setProperty("kind", keyKindName(key.kind));
+        styleKey(*button, key.kind);
         button->setAutoDefault(false);
+        // The mouse moving over a key passes on to the window's body: it erases the link
+        // areas' frame as the bare window does.
+        button->setMouseTracking(true);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         grid->addWidget(button, key.row, key.column, key.rowSpan, key.columnSpan);
+        widest = std::max(widest, button->sizeHint().width());
+    }
+    // Columns of one width, so that the keys of a row are alike.
+    for (int column = 0; column < grid->columnCount(); ++column) {
+        grid->setColumnMinimumWidth(column, widest);
+        grid->setColumnStretch(column, 1);
     }
     return grid;
 }
@@ -125,10 +137,10 @@ QWidget* buildMemoryFrame(QWidget* parent) {
     row->setContentsMargins(8, 6, 8, 6);
     auto* slotColumn = new QVBoxLayout;
     slotColumn->setSpacing(2);
-    for (int i = 1; i <= 5; ++i) {
-        auto* slot = new QRadioButton(QStringLiteral("Слот #%1").arg(i), frame);
-        slot->setObjectName(QStringLiteral("p%1").arg(i));
-        slot->setChecked(i == 1);
+    for (int i = 0; i < 5; ++i) {
+        auto* slot = new QRadioButton(emptySlotCaption(i), frame);
+        slot->setObjectName(QStringLiteral("p%1").arg(i + 1));
+        slot->setChecked(i == 0);
         slot->setMinimumWidth(150);
         slotColumn->addWidget(slot);
     }
@@ -162,16 +174,12 @@ void buildCalcLayout(QMainWindow& window) {
     page->setSpacing(6);
 
     auto* display = named(new QLineEdit(QStringLiteral("0"), central), "calc");
-    QFont displayFont = display->font();
-    displayFont.setPointSize(12);
-    displayFont.setBold(true);
-    display->setFont(displayFont);
+    styleDisplay(*display);
     display->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    display->setMinimumHeight(36);
     display->setAccessibleName(QStringLiteral("Дисплей калькулятора"));
     page->addWidget(display);
 
-    auto* tec = named(new QLabel(QStringLiteral("Текущее действие: "), central), "Tec");
+    auto* tec = named(new QLabel(kTecPrefix, central), "Tec");
     tec->setAccessibleName(QStringLiteral("Текущее действие"));
     page->addWidget(tec);
 
@@ -196,10 +204,9 @@ void buildCalcLayout(QMainWindow& window) {
 
     auto* banner = named(new QLineEdit(central), "bStr");
     banner->setReadOnly(true);
+    styleBanner(*banner);
     banner->setAccessibleName(QStringLiteral("Бегущая строка"));
     page->addWidget(banner);
-
-    window.setStyleSheet(calcStyleSheet());
 }
 
 } // namespace calc

@@ -11,7 +11,7 @@ namespace calc {
 enum class KeyKind { Digit, Operator, Equals, Edit, Off, Science, Memory, Tool };
 
 // One key of the calculator: its name (the objectName), caption and place in its grid.
-struct KeySpec {
+struct KeyDescription {
     const char* name;
     const char* caption;
     KeyKind kind;
@@ -21,10 +21,10 @@ struct KeySpec {
     int columnSpan = 1;
 };
 
-const std::vector<KeySpec>& keypadKeys();
-const std::vector<KeySpec>& scienceKeys();
-const std::vector<KeySpec>& memoryKeys();
-const std::vector<KeySpec>& toolKeys();
+const std::vector<KeyDescription>& keypadKeys();
+const std::vector<KeyDescription>& scienceKeys();
+const std::vector<KeyDescription>& memoryKeys();
+const std::vector<KeyDescription>& toolKeys();
 
 // Builds every control, frame and menu of the main window.
 void buildCalcLayout(QMainWindow& window);

@@ -1,6 +1,44 @@
 #include "calcstyle.h"
 
+#include "common/suitelook.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
 namespace calc {
+
+namespace {
+
+struct KeyLook {
+    common::Look look;
+    int points; // 0: the window's own size
+    bool bold;
+    QSize least;
+};
+
+KeyLook keyLookOf(KeyKind kind) {
+    switch (kind) {
+    case KeyKind::Digit:
+        return {common::Look::Digit, 11, true, {40, 32}};
+    case KeyKind::Operator:
+        return {common::Look::Operator, 11, true, {40, 32}};
+    case KeyKind::Equals:
+        return {common::Look::Equals, 13, true, {40, 32}};
+    case KeyKind::Edit:
+        return {common::Look::Edit, 0, true, {40, 32}};
+    case KeyKind::Off:
+        return {common::Look::Off, 0, true, {40, 32}};
+    case KeyKind::Science:
+        return {common::Look::Science, 0, false, {44, 26}};
+    case KeyKind::Memory:
+        return {common::Look::Memory, 0, false, {56, 26}};
+    case KeyKind::Tool:
+        return {common::Look::Tool, 0, false, {0, 30}};
+    }
+    return {common::Look::Digit, 0, false, {}};
+}
+
+} // namespace
 
 QString keyKindName(KeyKind kind) {
     switch (kind) {
@@ -24,36 +62,32 @@ QString keyKindName(KeyKind kind) {
     return {};
 }
 
-QString calcStyleSheet() {
-    return QStringLiteral(R"(
-QWidget#body { background: #e4e7eb; }
-QLineEdit#calc {
-    background: #d7e3c4; color: #1d2a14; border: 2px solid #7d8a6c; border-radius: 4px;
-    padding: 2px 8px;
+void styleKey(QPushButton& key, KeyKind kind) {
+    const KeyLook look = keyLookOf(kind);
+    key.setProperty("kind", keyKindName(kind));
+    common::setLook(key, look.look);
+    QFont font = key.font();
+    if (look.points > 0) {
+        font.setPointSize(look.points);
+    }
+    font.setBold(look.bold);
+    key.setFont(font);
+    key.setMinimumSize(look.least);
 }
-QLabel#Tec { color: #38424c; }
-QGroupBox { border: 1px solid #a9b1ba; border-radius: 5px; margin-top: 8px; padding-top: 4px; }
-QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; color: #38424c; }
-QPushButton {
-    border: 1px solid #9aa3ad; border-radius: 5px; padding: 3px 6px; min-height: 24px;
-    background: #f7f8f9; color: #1e2327;
+
+void styleDisplay(QLineEdit& display) {
+    common::setLook(display, common::Look::Display);
+    QFont font = display.font();
+    font.setPointSize(12);
+    font.setBold(true);
+    display.setFont(font);
+    display.setMinimumHeight(36);
+    display.setTextMargins(6, 0, 6, 0);
 }
-QPushButton:hover { border-color: #4b6f99; }
-QPushButton:focus { border: 2px solid #4b86c6; }
-QPushButton[kind="digit"] { background: #ffffff; font-size: 11pt; font-weight: bold; min-width: 38px; min-height: 32px; }
-QPushButton[kind="operator"] { background: #f6d9a8; font-size: 11pt; font-weight: bold; min-width: 38px; min-height: 32px; }
-QPushButton[kind="equals"] { background: #3f7fc4; color: white; font-size: 13pt; font-weight: bold; min-width: 38px; }
-QPushButton[kind="edit"] { background: #f1c9c4; font-weight: bold; min-width: 38px; min-height: 32px; }
-QPushButton[kind="off"] { background: #c9493f; color: white; font-weight: bold; min-width: 38px; min-height: 32px; }
-QPushButton[kind="science"] { background: #d9e2ec; min-width: 42px; }
-QPushButton[kind="memory"] { background: #e3dcef; min-width: 52px; }
-QPushButton[kind="tool"] { background: #dbe9dc; min-height: 28px; }
-QPushButton:pressed { background: #b7c4d3; }
-QLabel#Label2 { color: rgb(192, 0, 0); }
-QLabel#Label1 { color: rgb(0, 128, 0); }
-QLabel#Label3 { color: rgb(255, 0, 0); font-weight: bold; }
-QLineEdit#bStr { background: #f7f8f9; color: #2b3a55; border: 1px solid #a9b1ba; }
-)");
+
+void styleBanner(QLineEdit& banner) {
+    common::setLook(banner, common::Look::Ticker);
+    banner.setTextMargins(4, 1, 4, 1);
 }
 
 } // namespace calc

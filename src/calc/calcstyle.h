@@ -4,12 +4,22 @@
 
 #include <QString>
 
+class QLineEdit;
+class QPushButton;
+
 namespace calc {
 
-// The name a key carries in its "kind" property, for the style sheet.
+// The name a key carries in its "kind" property.
 QString keyKindName(KeyKind kind);
 
-// The look of the calculator: a light case, an LCD-like display, keys coloured by kind.
-QString calcStyleSheet();
+// Gives a key the colours, font and least size of its kind.
+void styleKey(QPushButton& key, KeyKind kind);
+
+// The display: LCD colours and a bold 12-point font.
+void styleDisplay(QLineEdit& display);
+
+// The banner line: a strip in the display's colours, lighter, that cannot be mistaken for a
+// box to type in.
+void styleBanner(QLineEdit& banner);
 
 } // namespace calc

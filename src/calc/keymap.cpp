@@ -1,37 +1,28 @@
 #include "keymap.h"
 
+#include "keycodes.h"
+
 #include <Qt>
 #include <array>
 #include <utility>
 
 namespace calc {
 
-namespace {
+using namespace vk;
 
-constexpr int kBackspace = 8;
-constexpr int kTab = 9;
-constexpr int kEnter = 13;
-constexpr int kEscape = 27;
-constexpr int kSpace = 32;
-constexpr int kDelete = 46;
-constexpr int kKeypad0 = 96;
-constexpr int kMultiply = 106;
-constexpr int kAdd = 107;
-constexpr int kSubtract = 109;
-constexpr int kDecimal = 110;
-constexpr int kDivide = 111;
-constexpr int kF1 = 112;
+namespace {
 
 // XKB key codes of the physical keys (evdev code + 8) that the calculator cares about,
 // with the letters so that every letter key is named by its place on the keyboard.
-constexpr std::array<std::pair<quint32, int>, 42> kXkbKeys{{
+constexpr std::array<std::pair<quint32, int>, 43> kXkbKeys{{
     {10, '1'},    {11, '2'},    {12, '3'},    {13, '4'},      {14, '5'},        {15, '6'},
     {16, '7'},    {17, '8'},    {18, '9'},    {19, '0'},      {22, kBackspace}, {23, kTab},
-    {36, kEnter}, {9, kEscape}, {65, kSpace}, {119, kDelete}, {24, 'Q'},        {25, 'W'},
-    {26, 'E'},    {27, 'R'},    {28, 'T'},    {29, 'Y'},      {30, 'U'},        {31, 'I'},
-    {32, 'O'},    {33, 'P'},    {38, 'A'},    {39, 'S'},      {40, 'D'},        {41, 'F'},
-    {42, 'G'},    {43, 'H'},    {44, 'J'},    {45, 'K'},      {46, 'L'},        {52, 'Z'},
-    {53, 'X'},    {54, 'C'},    {55, 'V'},    {56, 'B'},      {57, 'N'},        {58, 'M'},
+    {36, kEnter}, {9, kEscape}, {65, kSpace}, {119, kDelete}, {118, kInsert},   {24, 'Q'},
+    {25, 'W'},    {26, 'E'},    {27, 'R'},    {28, 'T'},      {29, 'Y'},        {30, 'U'},
+    {31, 'I'},    {32, 'O'},    {33, 'P'},    {38, 'A'},      {39, 'S'},        {40, 'D'},
+    {41, 'F'},    {42, 'G'},    {43, 'H'},    {44, 'J'},      {45, 'K'},        {46, 'L'},
+    {52, 'Z'},    {53, 'X'},    {54, 'C'},    {55, 'V'},      {56, 'B'},        {57, 'N'},
+    {58, 'M'},
 }};
 
 // Characters that the main-row digit keys type with Shift held, in the US and the Russian
@@ -50,12 +41,20 @@ constexpr std::array<std::pair<int, int>, 11> kShiftedDigits{{
     {0x2116 /* № */, '3'},
 }};
 
-// The Russian letters typed by the C, M and R keys, the only letters with an action.
-constexpr std::array<std::pair<int, int>, 3> kCyrillicLetters{{
-    {0x0421 /* С */, 'C'},
-    {0x042C /* Ь */, 'M'},
-    {0x041A /* К */, 'R'},
+// The Russian letters typed by the C, M, R and V keys, the only letters with an action.
+constexpr std::array<std::pair<int, int>, 4> kCyrillicLetters{{
+    {0x0421 /* С */, kC},
+    {0x042C /* Ь */, kM},
+    {0x041A /* К */, kR},
+    {0x041C /* М */, kV},
 }};
+
+// Keys that only modify others: pressed alone they are no key of the calculator.
+constexpr std::array<int, 12> kModifiers{
+    Qt::Key_Shift,   Qt::Key_Control,  Qt::Key_Alt,     Qt::Key_AltGr,
+    Qt::Key_Meta,    Qt::Key_Super_L,  Qt::Key_Super_R, Qt::Key_Hyper_L,
+    Qt::Key_Hyper_R, Qt::Key_CapsLock, Qt::Key_NumLock, Qt::Key_Mode_switch,
+};
 
 int fromKeypad(int qtKey) {
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) {
@@ -116,6 +115,8 @@ int fromQtKey(int qtKey) {
         return kSpace;
     case Qt::Key_Delete:
         return kDelete;
+    case Qt::Key_Insert:
+        return kInsert;
     default:
         return 0;
     }
@@ -149,6 +150,28 @@ int virtualKeyCode(const KeyInput& key, KeySource source) {
         }
     }
     return fromQtKey(key.qtKey);
+}
+
+KeyMeaning interpretKey(const KeyInput& key, KeySource source) {
+    for (const int modifier : kModifiers) {
+        if (key.qtKey == modifier) {
+            return {KeyCommand::Ignore, 0};
+        }
+    }
+    const int code = virtualKeyCode(key, source);
+    if (key.control && !key.alt && (code == kC || code == kInsert)) {
+        return {KeyCommand::Copy, 0};
+    }
+    if (key.control && !key.alt && code == kV) {
+        return {KeyCommand::Paste, 0};
+    }
+    if (key.shift && !key.control && !key.alt && code == kInsert) {
+        return {KeyCommand::Paste, 0};
+    }
+    if (key.control || key.alt) {
+        return {KeyCommand::Ignore, 0};
+    }
+    return {KeyCommand::KeyMap, code};
 }
 
 } // namespace calc

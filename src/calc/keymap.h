@@ -22,9 +22,27 @@ struct KeyInput {
     bool keypad = false; // Qt::KeypadModifier was set
     quint32 nativeScanCode = 0;
     quint32 nativeVirtualKey = 0;
+    bool shift = false;
+    bool control = false;
+    bool alt = false;
 };
 
 // The virtual-key code, or 0 for a key the calculator has no name for.
 int virtualKeyCode(const KeyInput& key, KeySource source);
+
+// What a key press does in the calculator window.
+enum class KeyCommand {
+    Ignore, // a lone modifier, or a combination with Ctrl or Alt that is no command
+    Copy,   // Ctrl+C, Ctrl+Insert: the display text to the clipboard
+    Paste,  // Ctrl+V, Shift+Insert: the clipboard's first line into the display
+    KeyMap, // everything else goes to the key map with its virtual-key code
+};
+
+struct KeyMeaning {
+    KeyCommand command = KeyCommand::Ignore;
+    int code = 0; // the virtual-key code, for KeyCommand::KeyMap
+};
+
+KeyMeaning interpretKey(const KeyInput& key, KeySource source);
 
 } // namespace calc

@@ -27,6 +27,12 @@ QLabel* wrappedLabel(const char* name, const QString& text, QWidget* parent) {
     return label;
 }
 
+void setTextColour(QLabel& label, QRgb colour) {
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, QColor(colour));
+    label.setPalette(palette);
+}
+
 } // namespace
 
 LinkPanel::LinkPanel(QWidget* parent)
@@ -43,6 +49,12 @@ LinkPanel::LinkPanel(QWidget* parent)
         "Label1", QStringLiteral("Цифроид Плюс — калькулятор, созданный специально для вас!"),
         this);
     auto* download = common::makeLabel("Label3", QStringLiteral("СКАЧАТЬ!"), this);
+    setTextColour(*rent, qRgb(192, 0, 0));
+    setTextColour(*other, qRgb(0, 128, 0));
+    setTextColour(*download, qRgb(255, 0, 0));
+    QFont bold = download->font();
+    bold.setBold(true);
+    download->setFont(bold);
     auto* otherBox = new QVBoxLayout;
     otherBox->setSpacing(2);
     otherBox->addWidget(other);

@@ -59,11 +59,11 @@ Outcome unary(Unary function, double x) {
     case Unary::Square:
         return finite(x * x);
     case Unary::Cube:
-        return finite(x * x * x);
+        return finite(std::pow(x, 3.0));
     case Unary::Sqrt:
         return x < 0 ? Outcome{0, Fault::BadArgument} : finite(std::sqrt(x));
     case Unary::Pow2:
-        return finite(std::exp2(x));
+        return finite(std::pow(2.0, x));
     case Unary::PowE:
         return finite(std::pow(kE, x));
     case Unary::PowPi:
@@ -103,9 +103,16 @@ Outcome reciprocalPower(double x, double y) {
     if (x < 0 && !isWhole(y)) {
         return {0, Fault::BadArgument};
     }
-    // x to the power -y in one step: an x^y too small for a double still has a reciprocal
-    // that is reported as an overflow, and one too large gives 0.
-    return finite(std::pow(x, -y));
+    // First the power, then its reciprocal: a power too large for a double gives 0, one too
+    // small has no reciprocal to show.
+    const double tmpX = std::pow(x, y);
+    if (std::isinf(tmpX)) {
+        return {0, Fault::None};
+    }
+    if (tmpX == 0) {
+        return {0, Fault::Overflow};
+    }
+    return finite(1 / tmpX);
 }
 
 Outcome root(double x, double y) {

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "arith.h"
+#include "outcome.h"
 
 #include "common/angles.h"
 
-#include <QString>
 #include <optional>
 
 // The scientific keys' mathematics: every function answers a finite value or the fault that
@@ -43,6 +42,8 @@ Outcome unary(Unary function, double x);
 
 // "x^y" finished by "=": a negative exponent comes as reciprocalPower(x, |y|).
 Outcome power(double x, double y);
+// 1 ÷ x^y, the power computed first: a power beyond the double range gives 0, one that is
+// too small for a double is an overflow.
 Outcome reciprocalPower(double x, double y);
 // "sqr^y" finished by "=": the principal real root of degree y of x.
 Outcome root(double x, double y);

@@ -1,7 +1,12 @@
 #include "message.h"
 
+#include "windowstyle.h"
+
 #include <QApplication>
+#include <QGridLayout>
+#include <QIcon>
 #include <QMessageBox>
+#include <QPushButton>
 #include <utility>
 
 namespace common {
@@ -14,13 +19,27 @@ MessageHandler& handlerSlot() {
 }
 
 void showBox(const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.setObjectName(QStringLiteral("messageBox"));
-    box.exec();
+    makeMessageBox(title, text, QApplication::activeWindow())->exec();
 }
 
 } // namespace
+
+std::unique_ptr<QMessageBox> makeMessageBox(const QString& title, const QString& text,
+                                            QWidget* parent) {
+    auto box =
+        std::make_unique<QMessageBox>(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    box->setObjectName(QStringLiteral("messageBox"));
+    box->button(QMessageBox::Ok)->setIcon(QIcon());
+    // The box sizes itself when it is shown; a strip under its contents holds it as wide as
+    // its caption needs.
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
+        const QMargins margins = grid->contentsMargins();
+        const int width = captionWidth(title) - margins.left() - margins.right();
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    return box;
+}
 
 void showMessage(const QString& title, const QString& text) {
     if (const auto& handler = handlerSlot()) {

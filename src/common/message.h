@@ -4,7 +4,9 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 
+class QMessageBox;
 class QWidget;
 
 namespace common {
@@ -16,6 +18,11 @@ void showMessage(const QString& title, const QString& text);
 using MessageHandler = std::function<void(const QString& title, const QString& text)>;
 // Replaces the routine; an empty handler restores the real message box. Returns the previous.
 MessageHandler setMessageHandler(MessageHandler handler);
+
+// The box showMessage shows, not yet shown: the text, an OK key without an icon, and a width
+// that shows the title whole.
+std::unique_ptr<QMessageBox> makeMessageBox(const QString& title, const QString& text,
+                                            QWidget* parent = nullptr);
 
 // A Report that shows its text under the given title.
 Report reporterFor(const QString& title);

@@ -31,6 +31,10 @@ QLabel* makeLabel(const char* name, const QString& text, QWidget* parent) {
     return named(new QLabel(text, parent), name);
 }
 
+void setPageMargins(QLayout& page) {
+    page.setContentsMargins(16, 12, 16, 12);
+}
+
 void addCloseLine(QBoxLayout& page, QPushButton& close) {
     auto* line = new QHBoxLayout;
     line->addStretch(1);

@@ -8,6 +8,7 @@
 
 class QBoxLayout;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QMainWindow;
 class QObject;
@@ -34,6 +35,9 @@ QLineEdit* makeBox(const char* name, const QString& accessibleName, QWidget* par
 QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent);
 
 QLabel* makeLabel(const char* name, const QString& text, QWidget* parent);
+
+// The room between a tool window's edges and its controls, the same in every window.
+void setPageMargins(QLayout& page);
 
 // Puts the window's "Закрыть" key in the bottom right corner.
 void addCloseLine(QBoxLayout& page, QPushButton& close);

@@ -1,5 +1,6 @@
 #pragma once
 
+class QString;
 class QWidget;
 
 namespace common {
@@ -9,7 +10,11 @@ void applyMainWindowStyle(QWidget& window);
 // Tool windows and the About window: a fixed dialog border, no minimize or maximize box,
 // not shown in the taskbar.
 void applyToolWindowStyle(QWidget& window);
-// Fixes the window at the size its layout asks for and puts it in the middle of the screen.
+// How wide a window must be for a common title bar to show its caption whole: the caption in a
+// bold title font, beside the window's icon and three buttons.
+int captionWidth(const QString& caption);
+// Fixes the window at the size its layout asks for, at least as wide as its caption needs, and
+// puts it in the middle of the screen.
 void fixSizeAndCenter(QWidget& window);
 
 } // namespace common

@@ -13,18 +13,17 @@ namespace equations {
 
 namespace {
 
-constexpr int kGap = 3; // between a box and the characters beside it
+constexpr int kGap = 6; // between a box and the characters before it
 
 } // namespace
 
-// The row's label. Its text stays as given; it is drawn with the blanks of every run of them
-// as wide as the row asks, so that the boxes fit over the runs. A lone blank keeps its width.
+// The row's label. Its text stays as given; it is drawn with every run of blanks inside it as
+// wide as a box's place, and without the blanks it opens with. A lone blank keeps its width.
 class EquationRow::Text : public QLabel {
 public:
-    Text(const QString& text, qreal blankAdvance, QWidget* parent)
-        : QLabel(text, parent), blankAdvance_(blankAdvance) {}
+    Text(const QString& text, qreal place, QWidget* parent) : QLabel(text, parent), place_(place) {}
 
-    qreal blankAdvance() const { return blankAdvance_; }
+    qreal place() const { return place_; }
 
     // Where the character at `index` begins.
     qreal xOf(qsizetype index) const {
@@ -33,10 +32,13 @@ public:
         qreal x = 0;
         for (qsizetype i = 0; i < index && i < line.size();) {
             const qsizetype end = runEnd(i);
-            if (line.at(i) == u' ' && end - i > 1) {
-                x += blankAdvance_ * static_cast<qreal>(std::min(end, index) - i);
-            } else {
-                x += metrics.horizontalAdvance(line.mid(i, std::min(end, index) - i));
+            const qsizetype upTo = std::min(end, index);
+            if (line.at(i) != u' ') {
+                x += metrics.horizontalAdvance(line.mid(i, upTo - i));
+            } else if (end - i > 1 && i > 0) {
+                x += place_ * static_cast<qreal>(upTo - i) / static_cast<qreal>(end - i);
+            } else if (i > 0) {
+                x += metrics.horizontalAdvance(u' ');
             }
             i = end;
         }
@@ -76,12 +78,13 @@ private:
         return end;
     }
 
-    qreal blankAdvance_;
+    qreal place_;
 };
 
-EquationRow::EquationRow(const QString& labelName, const QString& text, int blankCount,
-                         int blankWidth, QWidget* parent)
-    : QWidget(parent), label_(new Text(text, static_cast<qreal>(blankWidth) / blankCount, this)) {
+EquationRow::EquationRow(const QString& labelName, const QString& text, int boxWidth,
+                         int spaceAfter, QWidget* parent)
+    : QWidget(parent), label_(new Text(text, kGap + boxWidth + spaceAfter, this)),
+      boxWidth_(boxWidth) {
     label_->setObjectName(labelName);
     label_->adjustSize();
 }
@@ -91,21 +94,18 @@ QLabel& EquationRow::label() const {
 }
 
 int EquationRow::textX(qsizetype index) const {
-    const qsizetype size = label_->text().size();
-    const qreal beyond = static_cast<qreal>(std::max<qsizetype>(index - size, 0));
-    return label_->x() + qRound(label_->xOf(index) + beyond * label_->blankAdvance());
+    return label_->x() + qRound(label_->xOf(index));
 }
 
-void EquationRow::placeBox(QLineEdit& box, qsizetype from, qsizetype to) {
-    const int left = textX(from) + kGap;
+void EquationRow::placeBox(QLineEdit& box, qsizetype at) {
     box.setParent(this);
-    box.setGeometry(left, 0, textX(to) - kGap - left, box.sizeHint().height());
+    box.setGeometry(textX(at) + kGap, 0, boxWidth_, box.sizeHint().height());
 }
 
-void EquationRow::placeBoxBefore(QLineEdit& box, int width) {
+void EquationRow::placeBoxBefore(QLineEdit& box) {
     box.setParent(this);
-    box.setGeometry(0, 0, width, box.sizeHint().height());
-    label_->move(width + kGap, label_->y());
+    box.setGeometry(0, 0, boxWidth_, box.sizeHint().height());
+    label_->move(boxWidth_ + kGap, label_->y());
 }
 
 void EquationRow::finish() {

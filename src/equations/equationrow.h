@@ -11,21 +11,23 @@ class QPushButton;
 namespace equations {
 
 // A row that reads as an equation: one label whose runs of blanks are the places of the
-// coefficient boxes, with the boxes lying over those blanks.
+// coefficient boxes, with the boxes lying over those blanks. Every box of a row is equally wide
+// and stands clear of the characters on either side; blanks that open the text take no room,
+// so the row starts flush with the rest of its window.
 class EquationRow : public QWidget {
 public:
-    // `blankWidth` is how wide, in pixels, a run of `blankCount` blanks is drawn: the label's
-    // blanks are widened to it so the boxes over them are wide enough to type in.
-    EquationRow(const QString& labelName, const QString& text, int blankCount, int blankWidth,
+    // `boxWidth` is the width of every box; `spaceAfter` the room between a box and the
+    // characters after it.
+    EquationRow(const QString& labelName, const QString& text, int boxWidth, int spaceAfter,
                 QWidget* parent);
 
     QLabel& label() const;
 
-    // Puts the box over the characters [from, to) of the label's text. A `to` past the end of
-    // the text stands for that many more blanks after it.
-    void placeBox(QLineEdit& box, qsizetype from, qsizetype to);
-    // Puts the box in front of the label, as wide as `width`, and moves the label after it.
-    void placeBoxBefore(QLineEdit& box, int width);
+    // Puts the box over the run of blanks that starts at `at`; the text's length stands for a
+    // place after the text.
+    void placeBox(QLineEdit& box, qsizetype at);
+    // Puts the box in front of the label and moves the label after it.
+    void placeBoxBefore(QLineEdit& box);
     // Fixes the row's size to what its label and boxes cover.
     void finish();
 
@@ -35,6 +37,7 @@ private:
     int textX(qsizetype index) const;
 
     Text* label_;
+    int boxWidth_;
 };
 
 // Lays out the equation with its "Решить >>" key at the right end of the line.

@@ -5,6 +5,7 @@
 #include "linurform.h"
 
 #include "about/aform.h"
+#include "common/suitelook.h"
 #include "common/toolwindow.h"
 #include "common/windowregistry.h"
 #include "common/windowstyle.h"
@@ -37,10 +38,11 @@ GForm::GForm(QWidget* parent)
     common::named(option1_, "Option1")->setParent(body);
     common::named(option2_, "Option2")->setParent(body);
     auto* next = common::makeButton("Command1", QStringLiteral("Далее >>"), body);
+    common::setLook(*next, common::Look::Action);
     auto* hide = common::makeButton("Command2", QStringLiteral("Закрыть"), body);
 
     auto* page = new QVBoxLayout(body);
-    page->setContentsMargins(16, 12, 16, 12);
+    common::setPageMargins(*page);
     page->setSpacing(8);
     page->addWidget(prompt);
     page->addWidget(option1_);

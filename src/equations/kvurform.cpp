@@ -4,6 +4,7 @@
 #include "solve.h"
 
 #include "common/message.h"
+#include "common/suitelook.h"
 #include "common/toolwindow.h"
 #include "common/windowstyle.h"
 
@@ -23,7 +24,7 @@ const QString KVURForm::kTitle =
 namespace {
 
 constexpr int kBoxWidth = 96;
-constexpr int kRunLength = 14; // blanks after each "=" of the coefficient row
+constexpr int kSpaceAfterBox = 18; // keeps "b =" and "c =" clear of the box before them
 
 QRadioButton* makeOption(const char* name, const QString& caption, QWidget* parent) {
     auto* option = new QRadioButton(caption, parent);
@@ -50,16 +51,16 @@ KVURForm::KVURForm(QWidget* parent)
 
     // "a = [a]  b = [b]  c = [c]": each box lies over the blanks after its "=".
     const QString rowText = QStringLiteral("  a =              b =              c =");
-    auto* row = new EquationRow(QStringLiteral("Label2"), rowText, kRunLength, kBoxWidth + 6, this);
+    auto* row = new EquationRow(QStringLiteral("Label2"), rowText, kBoxWidth, kSpaceAfterBox, this);
     const qsizetype afterA = rowText.indexOf(u'=') + 1;
     const qsizetype afterB = rowText.indexOf(u'=', afterA) + 1;
-    const qsizetype afterC = rowText.size();
-    row->placeBox(*a_, afterA, afterA + kRunLength);
-    row->placeBox(*b_, afterB, afterB + kRunLength);
-    row->placeBox(*c_, afterC, afterC + kRunLength);
+    row->placeBox(*a_, afterA);
+    row->placeBox(*b_, afterB);
+    row->placeBox(*c_, rowText.size());
     row->finish();
 
     auto* solve = common::makeButton("Command1", QStringLiteral("Решить >>"), this);
+    common::setLook(*solve, common::Look::Action);
     auto* caption = new QLabel(QStringLiteral("Корни:"), this);
     caption->setObjectName(QStringLiteral("Label3"));
     for (std::size_t i = 0; i < roots_.size(); ++i) {
@@ -72,7 +73,7 @@ KVURForm::KVURForm(QWidget* parent)
     auto* hide = common::makeButton("Command2", QStringLiteral("Закрыть"), this);
 
     auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(14, 12, 14, 12);
+    common::setPageMargins(*page);
     page->setSpacing(8);
     page->addWidget(option1);
     page->addWidget(option2_);

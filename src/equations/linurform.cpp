@@ -4,6 +4,7 @@
 #include "solve.h"
 
 #include "common/message.h"
+#include "common/suitelook.h"
 #include "common/toolwindow.h"
 #include "common/windowstyle.h"
 
@@ -21,6 +22,7 @@ const QString LINURForm::kTitle = QStringLiteral("Цифроид 2 - решен�
 namespace {
 
 constexpr int kBoxWidth = 96;
+constexpr int kSpaceAfterBox = 6;
 
 } // namespace
 
@@ -39,20 +41,21 @@ LINURForm::LINURForm(QWidget* parent)
     // "[a] X + [b] = [c]": b and c lie over the label's runs of blanks.
     const QString rowText = QStringLiteral("X +                 =             ");
     const qsizetype equals = rowText.indexOf(u'=');
-    auto* row = new EquationRow(QStringLiteral("Label2"), rowText, 17, kBoxWidth, this);
-    row->placeBoxBefore(*a_, kBoxWidth);
-    row->placeBox(*b_, rowText.indexOf(u'+') + 1, equals);
-    row->placeBox(*c_, equals + 1, rowText.size());
+    auto* row = new EquationRow(QStringLiteral("Label2"), rowText, kBoxWidth, kSpaceAfterBox, this);
+    row->placeBoxBefore(*a_);
+    row->placeBox(*b_, rowText.indexOf(u'+') + 1);
+    row->placeBox(*c_, equals + 1);
     row->finish();
 
     auto* solve = common::makeButton("Command2", QStringLiteral("Решить >>"), this);
+    common::setLook(*solve, common::Look::Action);
     auto* caption = new QLabel(QStringLiteral("Корень"), this);
     caption->setObjectName(QStringLiteral("Label3"));
     caption->setBuddy(k_);
     auto* hide = common::makeButton("Command1", QStringLiteral("Закрыть"), this);
 
     auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(14, 12, 14, 12);
+    common::setPageMargins(*page);
     page->setSpacing(8);
     page->addWidget(heading);
     addEquationLine(*page, *row, *solve);

@@ -1,5 +1,6 @@
 #include "fractionlayout.h"
 
+#include "common/suitelook.h"
 #include "common/toolwindow.h"
 
 #include <QGridLayout>
@@ -110,7 +111,7 @@ Keys layOutFractions(QWidget& body, const std::array<FractionBoxes, 3>& fraction
     };
 
     auto* page = new QVBoxLayout(&body);
-    page->setContentsMargins(16, 12, 16, 12);
+    common::setPageMargins(*page);
     page->setSpacing(10);
     page->addLayout(fractionGrid(body, fractions));
     page->addSpacing(4);
@@ -118,6 +119,7 @@ Keys layOutFractions(QWidget& body, const std::array<FractionBoxes, 3>& fraction
     auto* operations = new QHBoxLayout;
     operations->setSpacing(8);
     for (QPushButton* key : {keys.add, keys.subtract, keys.multiply, keys.divide}) {
+        common::setLook(*key, common::Look::Operator);
         operations->addWidget(key, 1);
     }
     page->addLayout(operations);

@@ -5,6 +5,7 @@
 #include "about/aform.h"
 #include "common/message.h"
 #include "common/numtext.h"
+#include "common/suitelook.h"
 #include "common/toolwindow.h"
 #include "common/windowregistry.h"
 #include "common/windowstyle.h"
@@ -22,8 +23,7 @@ const QString TreugForm::kTitle = QStringLiteral("Цифроид 2 треуго�
 
 namespace {
 
-constexpr int kGivenWidth = 110;
-constexpr int kResultWidth = 170;
+constexpr int kBoxWidth = 170; // given and result boxes alike, as wide as the sketch
 
 struct Row {
     const char* label;
@@ -54,14 +54,14 @@ TreugForm::TreugForm(QWidget* parent) : QMainWindow(parent) {
     auto* body = common::named(new QWidget(this), "body");
     setCentralWidget(body);
     auto* grid = new QGridLayout(body);
-    grid->setContentsMargins(16, 12, 16, 12);
+    common::setPageMargins(*grid);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(6);
 
     auto* heading = common::makeLabel(
         "Label1", QStringLiteral("Дано:       треугольник ABC - прямоугольный угол С=90"), body);
     heading->setWordWrap(true);
-    heading->setFixedWidth(kGivenWidth + 90);
+    heading->setFixedWidth(kBoxWidth + 90);
     grid->addWidget(heading, 0, 0, 2, 2, Qt::AlignTop);
     grid->addWidget(common::makeLabel("Label8", QStringLiteral("Решение:"), body), 0, 3);
     grid->addWidget(new TriangleSketch(body), 1, 3, Qt::AlignHCenter);
@@ -73,10 +73,10 @@ TreugForm::TreugForm(QWidget* parent) : QMainWindow(parent) {
         const QString what = QString::fromUtf8(row.what);
         QLabel* label = common::makeLabel(row.label, QString::fromUtf8(row.caption), body);
         givenBoxes_[i] = common::makeBox(row.given, what, body, QStringLiteral("0"));
-        givenBoxes_[i]->setFixedWidth(kGivenWidth);
+        givenBoxes_[i]->setFixedWidth(kBoxWidth);
         label->setBuddy(givenBoxes_[i]);
         resultBoxes_[i] = common::makeBox(row.result, QStringLiteral("Решение: ") + what, body);
-        resultBoxes_[i]->setFixedWidth(kResultWidth);
+        resultBoxes_[i]->setFixedWidth(kBoxWidth);
         grid->addWidget(label, at, 0, Qt::AlignRight);
         grid->addWidget(givenBoxes_[i], at, 1);
         grid->addWidget(resultBoxes_[i], at, 3);
@@ -92,7 +92,8 @@ TreugForm::TreugForm(QWidget* parent) : QMainWindow(parent) {
         common::makeLabel("Label7", QStringLiteral("Углы в градусах, стороны в см"), body),
         afterRows, 0, 1, 2);
     auto* solve = common::makeButton("Per", QStringLiteral("Найти >>"), body);
-    grid->addWidget(solve, afterRows + 1, 1);
+    common::setLook(*solve, common::Look::Action);
+    grid->addWidget(solve, afterRows + 1, 1, Qt::AlignLeft);
     auto* hide = common::makeButton("Command1", QStringLiteral("Закрыть"), body);
     grid->addWidget(hide, afterRows + 1, 3, Qt::AlignRight);
     grid->setRowMinimumHeight(afterRows, 24);

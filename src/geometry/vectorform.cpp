@@ -6,6 +6,7 @@
 #include "about/aform.h"
 #include "common/message.h"
 #include "common/numtext.h"
+#include "common/suitelook.h"
 #include "common/toolwindow.h"
 #include "common/windowregistry.h"
 #include "common/windowstyle.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -129,11 +131,21 @@ VectorForm::VectorForm(QWidget* parent) : QMainWindow(parent), plane_(nullptr) {
     addKeyRow(*keys, *middle, *stacked(*tSerx_, *tSery_));
 
     auto* scaleName = common::makeLabel("Label9", QStringLiteral(" Масштаб 1:"), controls);
+    // The caption's opening blank does not indent it from the keys above and below: it is
+    // drawn flush right in a place one blank narrower than the caption.
+    scaleName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    scaleName->setFixedWidth(scaleName->sizeHint().width() -
+                             scaleName->fontMetrics().horizontalAdvance(u' '));
     mstb_ = makeInput("Mstb", QStringLiteral("Масштаб 1:"), 5, QStringLiteral("120"), controls);
     mstb_->setFixedWidth(kScaleBoxWidth);
     scaleName->setBuddy(mstb_);
     auto* draw = common::makeButton("Pict", QStringLiteral("Нарисовать >>"), controls);
     auto* erase = common::makeButton("Clear", QStringLiteral("Очистить"), controls);
+    common::setLook(*draw, common::Look::Action);
+    common::setLook(*erase, common::Look::Edit);
+    for (QPushButton* key : std::array<QPushButton*, 3>{dlina, kord, middle}) {
+        common::setLook(*key, common::Look::Science);
+    }
     auto* scale = new QHBoxLayout;
     scale->setSpacing(4);
     scale->addWidget(scaleName);
@@ -160,11 +172,12 @@ VectorForm::VectorForm(QWidget* parent) : QMainWindow(parent), plane_(nullptr) {
     page->setContentsMargins(0, 0, 0, 0);
     page->setSpacing(0);
     page->addWidget(controls);
-    page->addWidget(plane_);
-    // The controls stand over the drawing area, as wide as it; the wrapped heading and keys
-    // decide their height.
-    body->setFixedWidth(plane_->width());
-    controls->setFixedHeight(controls->heightForWidth(plane_->width()));
+    page->addWidget(plane_, 0, Qt::AlignHCenter);
+    // The controls stand over the drawing area, as wide as it or as the caption needs; the
+    // wrapped heading and keys decide their height.
+    const int width = std::max(plane_->width(), common::captionWidth(kCaption));
+    body->setFixedWidth(width);
+    controls->setFixedHeight(controls->heightForWidth(width));
 
     const std::array<QWidget*, 15> order{tx1_,   ty1_,   tx2_,  ty2_,    dlina,
                                          kord,   middle, tRst_, tkordx_, tkordy_,

@@ -1,10 +1,14 @@
 #include "calcdriver.h"
+#include "enginedriver.h"
+
+#include "calc/calckeys.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 
 // The main window as a whole: its controls, menus, start-up and the ways out.
 class TestCalcForm : public QObject {
@@ -20,6 +24,8 @@ private slots:
     void menus();
     void windowStyle();
     void everyTextBoxIsNamed();
+    void keysDriveTheEngine();
+    void inverseShowsWaitFirst();
     void endsTheProgram_data();
     void endsTheProgram();
 };
@@ -172,6 +178,35 @@ void TestCalcForm::everyTextBoxIsNamed() {
     for (const QLineEdit* box : boxes) {
         QVERIFY2(!box->accessibleName().isEmpty(), qPrintable(box->objectName()));
     }
+}
+
+// Every key of the window runs its action and the window shows the engine's state afterwards:
+// the same keys on a bare engine give the same display, operation line, slots and messages.
+void TestCalcForm::keysDriveTheEngine() {
+    CalcDriver calc;
+    EngineDriver bare;
+    for (const calc::KeyAction& action : calc::keyActions()) {
+        const QString name = QString::fromLatin1(action.name);
+        calc.click(name);
+        bare.key(name);
+        QCOMPARE(calc.display(), bare.engine.display());
+        QCOMPARE(calc.operationLine(), bare.engine.operationLine());
+        QCOMPARE(
+            (QStringList{calc.slot(1), calc.slot(2), calc.slot(3), calc.slot(4), calc.slot(5)}),
+            bare.captions());
+        QCOMPARE(calc.messages.texts(), bare.host.messages);
+    }
+}
+
+void TestCalcForm::inverseShowsWaitFirst() {
+    CalcDriver calc;
+    QSignalSpy shown(calc.control<QLineEdit>("calc"), &QLineEdit::textChanged);
+    calc.press("0,5 acos");
+    QStringList texts;
+    for (const auto& args : shown) {
+        texts << args.at(0).toString();
+    }
+    QCOMPARE(texts.mid(texts.size() - 2), (QStringList{"Подождите ...", "60"}));
 }
 
 void TestCalcForm::endsTheProgram_data() {

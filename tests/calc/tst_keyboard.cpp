@@ -1,5 +1,6 @@
 #include "calcdriver.h"
 
+#include <QClipboard>
 #include <QPushButton>
 
 // Keys pressed while any control but the display has the focus run the calculator's key map.
@@ -10,6 +11,8 @@ private slots:
     void init();
     void keyMap_data();
     void keyMap();
+    void clipboard_data();
+    void clipboard();
     void sameMapOnEveryControl_data();
     void sameMapOnEveryControl();
     void displayEditsAsATextBox();
@@ -57,14 +60,27 @@ void type(QWidget* target, const QString& script) {
             {"-", {Qt::Key_Minus, Qt::NoModifier}},
             {"Escape", {Qt::Key_Escape, Qt::NoModifier}},
             {"Shift", {Qt::Key_Shift, Qt::ShiftModifier}},
+            {"Ctrl", {Qt::Key_Control, Qt::ControlModifier}},
+            {"Alt", {Qt::Key_Alt, Qt::AltModifier}},
+            {"AltGr", {Qt::Key_AltGr, Qt::NoModifier}},
+            {"Meta", {Qt::Key_Meta, Qt::MetaModifier}},
+            {"CapsLock", {Qt::Key_CapsLock, Qt::NoModifier}},
+            {"NumLock", {Qt::Key_NumLock, Qt::NoModifier}},
+            {"ctrlA", {Qt::Key_A, Qt::ControlModifier}},
+            {"ctrlC", {Qt::Key_C, Qt::ControlModifier}},
+            {"ctrlV", {Qt::Key_V, Qt::ControlModifier}},
+            {"shiftInsert", {Qt::Key_Insert, Qt::ShiftModifier}},
         };
         const auto key = keys.value(token, {0, Qt::NoModifier});
         if (key.first == 0) {
             qFatal("unknown key %s", qPrintable(token));
         }
-        if (key.first >= 0x0400 && key.first <= 0x04FF) {
-            // QTest has no text for Cyrillic keys; send the event as a Russian layout does.
-            const QString text(QChar(key.first));
+        const bool cyrillic = key.first >= 0x0400 && key.first <= 0x04FF;
+        const bool modifier = (key.first >= Qt::Key_Shift && key.first <= Qt::Key_ScrollLock) ||
+                              key.first == Qt::Key_AltGr;
+        if (cyrillic || modifier) {
+            // QTest knows neither Cyrillic nor modifier keys; send the events a keyboard sends.
+            const QString text = cyrillic ? QString(QChar(key.first)) : QString();
             QKeyEvent press(QEvent::KeyPress, key.first, key.second, text);
             QKeyEvent release(QEvent::KeyRelease, key.first, key.second, text);
             QCoreApplication::sendEvent(target, &press);
@@ -138,6 +154,13 @@ void TestKeyboard::keyMap_data() {
     QTest::newRow("Russian С, Ь, К") << "n4 ruM ruC ruR"
                                      << "4"
                                      << "4" << 0;
+    QTest::newRow("lone modifiers keep the result")
+        << "n2 k+ n3 Enter Ctrl Shift Alt AltGr Meta CapsLock NumLock"
+        << "5"
+        << "Слот #1" << 0;
+    QTest::newRow("Ctrl+letter is no key") << "n2 k+ n3 Enter ctrlA"
+                                           << "5"
+                                           << "Слот #1" << 0;
 }
 
 void TestKeyboard::keyMap() {
@@ -149,6 +172,46 @@ void TestKeyboard::keyMap() {
     QCOMPARE(calc->display(), display);
     QCOMPARE(calc->slot(1), slot1);
     QCOMPARE(calc->messages.shown.size(), messages);
+}
+
+void TestKeyboard::clipboard_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("Ctrl+C copies") << ""
+                                   << "n2 k+ n3 Enter ctrlC"
+                                   << "5"
+                                   << "5";
+    QTest::newRow("Ctrl+V takes the first line, trimmed") << " 12,5 \r\nabc"
+                                                          << "ctrlV"
+                                                          << "12,5"
+                                                          << " 12,5 \r\nabc";
+    QTest::newRow("Shift+Insert pastes a second operand") << "7"
+                                                          << "n2 k+ shiftInsert Enter"
+                                                          << "9"
+                                                          << "7";
+    QTest::newRow("pasted text is unchecked") << "abc"
+                                              << "n5 ctrlV"
+                                              << "abc"
+                                              << "abc";
+    const QString zeros(40000, QLatin1Char('0'));
+    QTest::newRow("40 000 characters") << zeros << "ctrlV n5 k+ n1 Enter"
+                                       << "1" << zeros;
+}
+
+void TestKeyboard::clipboard() {
+    QFETCH(QString, before);
+    QFETCH(QString, keys);
+    QFETCH(QString, display);
+    QFETCH(QString, after);
+    QGuiApplication::clipboard()->setText(before);
+    type(calc->control("B5"), keys);
+    QCOMPARE(calc->display(), display);
+    QCOMPARE(calc->window().engine().display(), calc->display());
+    QCOMPARE(QGuiApplication::clipboard()->text(), after);
+    QVERIFY(calc->messages.shown.isEmpty());
 }
 
 void TestKeyboard::sameMapOnEveryControl_data() {

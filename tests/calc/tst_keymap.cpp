@@ -2,6 +2,7 @@
 
 #include <QtTest>
 
+using calc::KeyCommand;
 using calc::KeyInput;
 using calc::KeySource;
 
@@ -12,10 +13,13 @@ class TestKeyMap : public QObject {
 private slots:
     void codes_data();
     void codes();
+    void commands_data();
+    void commands();
     void platforms();
 };
 
 Q_DECLARE_METATYPE(KeySource)
+Q_DECLARE_METATYPE(KeyCommand)
 
 void TestKeyMap::codes_data() {
     QTest::addColumn<KeySource>("source");
@@ -34,6 +38,7 @@ void TestKeyMap::codes_data() {
     QTest::newRow("x11 shift+8 US") << x << int(Qt::Key_Asterisk) << false << 17u << 0u << 56;
     QTest::newRow("x11 shift+3 Russian") << x << 0x2116 << false << 12u << 0u << 51;
     QTest::newRow("x11 shift+7 Russian") << x << int(Qt::Key_Question) << false << 16u << 0u << 55;
+    QTest::newRow("x11 Insert") << x << int(Qt::Key_Insert) << false << 118u << 0u << 45;
     QTest::newRow("x11 C Russian") << x << 0x0421 << false << 54u << 0u << 67;
     QTest::newRow("x11 M Russian") << x << 0x042C << false << 58u << 0u << 77;
     QTest::newRow("x11 R Russian") << x << 0x041A << false << 27u << 0u << 82;
@@ -87,6 +92,57 @@ void TestKeyMap::codes() {
     QFETCH(uint, virtualKey);
     QFETCH(int, code);
     QCOMPARE(calc::virtualKeyCode(KeyInput{qtKey, keypad, scanCode, virtualKey}, source), code);
+}
+
+void TestKeyMap::commands_data() {
+    QTest::addColumn<KeySource>("source");
+    QTest::addColumn<int>("qtKey");
+    QTest::addColumn<uint>("scanCode");
+    QTest::addColumn<QString>("modifiers"); // s = Shift, c = Ctrl, a = Alt
+    QTest::addColumn<KeyCommand>("command");
+    QTest::addColumn<int>("code");
+
+    const auto x = KeySource::XkbKeycode;
+    const auto q = KeySource::QtKeyOnly;
+    const auto ignore = KeyCommand::Ignore;
+    const auto map = KeyCommand::KeyMap;
+    const QList<QPair<const char*, int>> modifierKeys{
+        {"Shift", Qt::Key_Shift},      {"Ctrl", Qt::Key_Control}, {"Alt", Qt::Key_Alt},
+        {"AltGr", Qt::Key_AltGr},      {"Meta", Qt::Key_Meta},    {"Caps Lock", Qt::Key_CapsLock},
+        {"Num Lock", Qt::Key_NumLock},
+    };
+    for (const auto& [name, modifier] : modifierKeys) {
+        QTest::addRow("lone %s", name) << x << modifier << 0u << "" << ignore << 0;
+    }
+    QTest::newRow("Ctrl+C") << x << int(Qt::Key_C) << 54u << "c" << KeyCommand::Copy << 0;
+    QTest::newRow("Ctrl+С Russian") << x << 0x0421 << 54u << "c" << KeyCommand::Copy << 0;
+    QTest::newRow("Ctrl+Insert") << x << int(Qt::Key_Insert) << 118u << "c" << KeyCommand::Copy
+                                 << 0;
+    QTest::newRow("Ctrl+V") << q << int(Qt::Key_V) << 0u << "c" << KeyCommand::Paste << 0;
+    QTest::newRow("Ctrl+М Russian") << q << 0x041C << 0u << "c" << KeyCommand::Paste << 0;
+    QTest::newRow("Shift+Insert") << x << int(Qt::Key_Insert) << 118u << "s" << KeyCommand::Paste
+                                  << 0;
+    QTest::newRow("Ctrl+Alt+C") << x << int(Qt::Key_C) << 54u << "ca" << ignore << 0;
+    QTest::newRow("Ctrl+5") << x << int(Qt::Key_5) << 14u << "c" << ignore << 0;
+    QTest::newRow("Alt+M") << x << int(Qt::Key_M) << 58u << "a" << ignore << 0;
+    QTest::newRow("Shift+2 Russian") << x << int(Qt::Key_QuoteDbl) << 11u << "s" << map << 50;
+    QTest::newRow("Shift+C") << q << int(Qt::Key_C) << 0u << "s" << map << 67;
+}
+
+void TestKeyMap::commands() {
+    QFETCH(KeySource, source);
+    QFETCH(int, qtKey);
+    QFETCH(uint, scanCode);
+    QFETCH(QString, modifiers);
+    QFETCH(KeyCommand, command);
+    QFETCH(int, code);
+    KeyInput key{qtKey, false, scanCode, 0};
+    key.shift = modifiers.contains(QLatin1Char('s'));
+    key.control = modifiers.contains(QLatin1Char('c'));
+    key.alt = modifiers.contains(QLatin1Char('a'));
+    const calc::KeyMeaning meaning = calc::interpretKey(key, source);
+    QCOMPARE(meaning.command, command);
+    QCOMPARE(meaning.code, code);
 }
 
 void TestKeyMap::platforms() {

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Renders every window of the suite in a representative state into docs/screenshots/: the
+# calculator, the equation chooser beside a solved equation, a solved triangle, two drawn
+# vectors, a reduced fraction and the About window. They are taken on a virtual screen under a
+# light window manager, so each picture shows the frame and caption a user sees.
+# BUILD_DIR names another build folder than build/ci.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+ensure_packages "${BUILD_PACKAGES[@]}" xvfb xauth openbox
+build=${BUILD_DIR:-build/ci}
+cmake --preset ci -B "$build" >/dev/null
+cmake --build "$build" --target cifroid_screenshots --parallel "$(nproc)"
+
+out=docs/screenshots
+mkdir -p "$out"
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    openbox --sm-disable >/dev/null 2>&1 &
+    wm=$!
+    sleep 1
+    status=0
+    "$1"/tools/screenshots/cifroid_screenshots "$2" || status=$?
+    kill "$wm" 2>/dev/null || true
+    exit "$status"' screenshots "$build" "$out"
+ls -l "$out"

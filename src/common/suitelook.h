@@ -1,0 +1,42 @@
+#pragma once
+
+class QApplication;
+class QPalette;
+class QStyle;
+class QWidget;
+
+// One look for every window of the suite: a light grey case, rounded keys coloured by what they
+// do and an LCD-like display, set once for the whole program at start.
+namespace common {
+
+// The colours a control can take beside the plain ones. The calculator's keys show them by
+// kind; the tool windows give their keys the same colours for the same roles.
+enum class Look {
+    Digit,
+    Operator,
+    Equals,
+    Edit,
+    Off,
+    Science,
+    Memory,
+    Tool,
+    Action,  // a tool window's main key: solve, find, draw
+    Display, // the calculator's display
+    Ticker,  // the calculator's banner line
+};
+
+// Sets the suite's style and palette on the application; every window made after it has them.
+void applySuiteLook(QApplication& app);
+
+// Gives the control the colours of the look; it also names the look in the property
+// kLookProperty, which the style reads.
+void setLook(QWidget& control, Look look);
+inline constexpr char kLookProperty[] = "look";
+
+// The palette of the suite's plain controls.
+QPalette suitePalette();
+
+// Whether the style is the one applySuiteLook sets.
+bool isSuiteStyle(const QStyle* style);
+
+} // namespace common
