@@ -7,6 +7,8 @@ source scripts/deps.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 cmake --preset ci >/dev/null
 cmake --build --preset ci --parallel "$(nproc)"
+# The staged install: menu entry, AppStream data, icons and manual pages as a desktop sees them.
+scripts/check-install.sh build/ci
 QT_QPA_PLATFORM=offscreen ctest --preset ci --no-tests=error
 
 # The first memory error, undefined behaviour or leak of our own ends the run.

@@ -2,7 +2,10 @@
 #include "common/suitelook.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 #include <QStringList>
+#include <QTimer>
 #include <clocale>
 
 namespace {
@@ -16,6 +19,16 @@ QString startText(int argc, char** argv) {
     return words.join(QLatin1Char(' '));
 }
 
+// The suite's icon in every size built into the program.
+QIcon suiteIcon() {
+    QIcon icon;
+    const QDir sizes(QStringLiteral(":/icons"));
+    for (const QString& name : sizes.entryList(QDir::Files)) {
+        icon.addFile(sizes.filePath(name));
+    }
+    return icon;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -23,11 +36,16 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Qt takes the locale from the environment; numbers are always read and written our way.
     std::setlocale(LC_NUMERIC, "C");
-    QApplication::setApplicationName(QStringLiteral("Цифроид 2"));
+    // The name is the window class; the desktop file name ties the windows to the menu entry.
+    QApplication::setApplicationName(QStringLiteral("cifroid"));
+    QApplication::setOrganizationDomain(QStringLiteral("cifroid.example"));
+    QApplication::setDesktopFileName(QStringLiteral("example.cifroid.Cifroid"));
     QApplication::setQuitOnLastWindowClosed(false);
     common::applySuiteLook(app);
 
     calc::CalcForm window(text);
     window.show();
+    // The icon once the window is up: reading its pictures need not delay the first frame.
+    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(suiteIcon()); });
     return QApplication::exec();
 }
