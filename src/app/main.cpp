@@ -2,8 +2,6 @@
 #include "common/suitelook.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QIcon>
 #include <QStringList>
 #include <QTimer>
 #include <clocale>
@@ -17,16 +15,6 @@ QString startText(int argc, char** argv) {
         words << QString::fromLocal8Bit(argv[i]);
     }
     return words.join(QLatin1Char(' '));
-}
-
-// The suite's icon in every size built into the program.
-QIcon suiteIcon() {
-    QIcon icon;
-    const QDir sizes(QStringLiteral(":/icons"));
-    for (const QString& name : sizes.entryList(QDir::Files)) {
-        icon.addFile(sizes.filePath(name));
-    }
-    return icon;
 }
 
 } // namespace
@@ -46,6 +34,6 @@ int main(int argc, char** argv) {
     calc::CalcForm window(text);
     window.show();
     // The icon once the window is up: reading its pictures need not delay the first frame.
-    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(suiteIcon()); });
+    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(common::suiteIcon()); });
     return QApplication::exec();
 }

@@ -1,5 +1,8 @@
 #include "suitelook.h"
 
+#include <QDir>
+#include <QIcon>
+
 #include "suitestyle.h"
 
 #include <QApplication>
@@ -101,6 +104,15 @@ void setLook(QWidget& control, Look look) {
 
 bool isSuiteStyle(const QStyle* style) {
     return dynamic_cast<const SuiteStyle*>(style) != nullptr;
+}
+
+QIcon suiteIcon() {
+    QIcon icon;
+    const QDir sizes(QStringLiteral(":/icons"));
+    for (const QString& name : sizes.entryList(QDir::Files)) {
+        icon.addFile(sizes.filePath(name));
+    }
+    return icon;
 }
 
 } // namespace common

@@ -1,6 +1,7 @@
 #pragma once
 
 class QApplication;
+class QIcon;
 class QPalette;
 class QStyle;
 class QWidget;
@@ -27,6 +28,9 @@ enum class Look {
 
 // Sets the suite's style and palette on the application; every window made after it has them.
 void applySuiteLook(QApplication& app);
+
+// The suite's icon in every size the program carries (its ":/icons" resource).
+QIcon suiteIcon();
 
 // Gives the control the colours of the look; it also names the look in the property
 // kLookProperty, which the style reads.

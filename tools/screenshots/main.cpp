@@ -208,22 +208,13 @@ QImage messageScene() {
     return image;
 }
 
-QIcon suiteIcon() {
-    QIcon icon;
-    const QDir sizes(QStringLiteral(":/icons"));
-    for (const QString& name : sizes.entryList(QDir::Files)) {
-        icon.addFile(sizes.filePath(name));
-    }
-    return icon;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("cifroid"));
-    QApplication::setWindowIcon(suiteIcon());
+    QApplication::setWindowIcon(common::suiteIcon());
     QApplication::setQuitOnLastWindowClosed(false);
     common::applySuiteLook(app);
 
