@@ -16,7 +16,7 @@ cmake --build --preset release --parallel "$(nproc)"
 
 config=$(mktemp -d)/startup.conf
 cat >"$config" <<CONF
-cifroid    | $PWD/build/release/src/cifroid | ^cifroid\$|Цифроид
+cifroid    | $PWD/build/release/src/cifroid | ^cifroid\$
 qt6-floor  | $floor | ^qt6-floor\$
 galculator | galculator | ^galculator\$
 mate-calc  | mate-calc  | ^mate-calc\$

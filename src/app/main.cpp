@@ -21,6 +21,9 @@ QString startText(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     const QString text = startText(argc, argv);
+    // The menus stay in the window they were laid out for, on every desktop. A menu bar shared
+    // by the desktop would also make the program call the session bus before its window shows.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
     // Qt takes the locale from the environment; numbers are always read and written our way.
     std::setlocale(LC_NUMERIC, "C");

@@ -9,33 +9,34 @@ namespace calc {
 
 namespace {
 
+constexpr int kDisplayPoints = 12;
+
 struct KeyLook {
     common::Look look;
-    int points; // 0: the window's own size
-    bool bold;
+    bool displayFont; // otherwise the window's own
     QSize least;
 };
 
 KeyLook keyLookOf(KeyKind kind) {
     switch (kind) {
     case KeyKind::Digit:
-        return {common::Look::Digit, 11, true, {40, 32}};
+        return {common::Look::Digit, true, {40, 32}};
     case KeyKind::Operator:
-        return {common::Look::Operator, 11, true, {40, 32}};
+        return {common::Look::Operator, true, {40, 32}};
     case KeyKind::Equals:
-        return {common::Look::Equals, 13, true, {40, 32}};
+        return {common::Look::Equals, true, {40, 32}};
     case KeyKind::Edit:
-        return {common::Look::Edit, 0, true, {40, 32}};
+        return {common::Look::Edit, true, {40, 32}};
     case KeyKind::Off:
-        return {common::Look::Off, 0, true, {40, 32}};
+        return {common::Look::Off, true, {40, 32}};
     case KeyKind::Science:
-        return {common::Look::Science, 0, false, {44, 26}};
+        return {common::Look::Science, false, {44, 26}};
     case KeyKind::Memory:
-        return {common::Look::Memory, 0, false, {56, 26}};
+        return {common::Look::Memory, false, {56, 26}};
     case KeyKind::Tool:
-        return {common::Look::Tool, 0, false, {0, 30}};
+        return {common::Look::Tool, false, {0, 30}};
     }
-    return {common::Look::Digit, 0, false, {}};
+    return {common::Look::Digit, false, {}};
 }
 
 } // namespace
@@ -66,21 +67,22 @@ void styleKey(QPushButton& key, KeyKind kind) {
     const KeyLook look = keyLookOf(kind);
     key.setProperty("kind", keyKindName(kind));
     common::setLook(key, look.look);
-    QFont font = key.font();
-    if (look.points > 0) {
-        font.setPointSize(look.points);
+    if (look.displayFont) {
+        useDisplayFont(key);
     }
-    font.setBold(look.bold);
-    key.setFont(font);
     key.setMinimumSize(look.least);
+}
+
+void useDisplayFont(QWidget& control) {
+    QFont font = control.font();
+    font.setPointSize(kDisplayPoints);
+    font.setBold(true);
+    control.setFont(font);
 }
 
 void styleDisplay(QLineEdit& display) {
     common::setLook(display, common::Look::Display);
-    QFont font = display.font();
-    font.setPointSize(12);
-    font.setBold(true);
-    display.setFont(font);
+    useDisplayFont(display);
     display.setMinimumHeight(36);
     display.setTextMargins(6, 0, 6, 0);
 }

@@ -21,12 +21,6 @@ constexpr int kOutsideTopLeft = common::twipsToPixels(10);
 constexpr int kOutsideBottomRight = common::twipsToPixels(1);
 constexpr QRgb kFrameColour = qRgb(255, 0, 0);
 
-QLabel* wrappedLabel(const char* name, const QString& text, QWidget* parent) {
-    QLabel* label = common::makeLabel(name, text, parent);
-    label->setWordWrap(true);
-    return label;
-}
-
 void setTextColour(QLabel& label, QRgb colour) {
     QPalette palette = label.palette();
     palette.setColor(QPalette::WindowText, QColor(colour));
@@ -39,22 +33,25 @@ LinkPanel::LinkPanel(QWidget* parent)
     : QWidget(parent), image1_(common::makeLabel("Image1", {}, this)),
       image2_(common::makeLabel("Image2", {}, this)) {
     common::setName(*this, "links");
-    auto* rent = wrappedLabel("Label2",
-                              QStringLiteral("Здесь может быть ваша реклама — всего 100 руб. в "
-                                             "месяц (около 3500 скачиваний в месяц). Подробности "
-                                             "на сайте ") +
-                                  common::links::kSiteName,
-                              this);
-    auto* other = wrappedLabel(
-        "Label1", QStringLiteral("Цифроид Плюс — калькулятор, созданный специально для вас!"),
+    // The texts break where they are written to break: a label that wraps by itself lays its text
+    // out at several trial widths while the window is first sized.
+    auto* rent = common::makeLabel("Label2",
+                                   QStringLiteral("Здесь может быть ваша реклама — всего 100 руб.\n"
+                                                  "в месяц (около 3500 скачиваний в месяц).\n"
+                                                  "Подробности на сайте ") +
+                                       common::links::kSiteName,
+                                   this);
+    auto* other = common::makeLabel(
+        "Label1", QStringLiteral("Цифроид Плюс — калькулятор,\nсозданный специально для вас!"),
         this);
     auto* download = common::makeLabel("Label3", QStringLiteral("СКАЧАТЬ!"), this);
     setTextColour(*rent, qRgb(192, 0, 0));
     setTextColour(*other, qRgb(0, 128, 0));
     setTextColour(*download, qRgb(255, 0, 0));
-    QFont bold = download->font();
-    bold.setBold(true);
-    download->setFont(bold);
+    // Underlined like a link: a bold face would be one more font to load before the window shows.
+    QFont underlined = download->font();
+    underlined.setUnderline(true);
+    download->setFont(underlined);
     auto* otherBox = new QVBoxLayout;
     otherBox->setSpacing(2);
     otherBox->addWidget(other);

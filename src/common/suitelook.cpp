@@ -2,6 +2,11 @@
 
 #include <QDir>
 #include <QIcon>
+#include <QImage>
+#include <QImageReader>
+#include <QPixmap>
+
+#include <utility>
 
 #include "suitestyle.h"
 
@@ -110,7 +115,14 @@ QIcon suiteIcon() {
     QIcon icon;
     const QDir sizes(QStringLiteral(":/icons"));
     for (const QString& name : sizes.entryList(QDir::Files)) {
-        icon.addFile(sizes.filePath(name));
+        // Read as PNG by Qt's own reader: naming the format spares loading and asking every
+        // image plugin what the file is.
+        QImageReader reader(sizes.filePath(name), "png");
+        reader.setAutoDetectImageFormat(false);
+        QImage picture;
+        if (reader.read(&picture)) {
+            icon.addPixmap(QPixmap::fromImage(std::move(picture)));
+        }
     }
     return icon;
 }

@@ -1,7 +1,9 @@
 #include "suitestyle.h"
 
+#include "chevronicon.h"
 #include "suitelook.h"
 
+#include <QGroupBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleFactory>
@@ -47,6 +49,9 @@ void SuiteStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opt
             return; // the key's ring shows its focus
         }
         break;
+    case PE_FrameGroupBox:
+        drawGroupFrame(*option, *painter, widget);
+        return;
     case PE_PanelLineEdit:
         if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
             frame != nullptr && frame->lineWidth > 0) {
@@ -112,6 +117,28 @@ void SuiteStyle::drawTextBox(const QStyleOption& option, QPainter& painter,
     painter.restore();
 }
 
+void SuiteStyle::drawGroupFrame(const QStyleOption& option, QPainter& painter,
+                                const QWidget* widget) const {
+    // As in the base style the frame begins under the title, if there is one; it is a rounded
+    // panel a shade lighter than the case.
+    constexpr int kGap = 3;
+    int top = kGap;
+    const auto* group = qobject_cast<const QGroupBox*>(widget);
+    if (group == nullptr || group->isCheckable() || !group->title().isEmpty()) {
+        top += qMax(pixelMetric(PM_ExclusiveIndicatorHeight, &option, widget),
+                    option.fontMetrics.height());
+    }
+    const QRectF frame = QRectF(option.rect.adjusted(0, top, 0, 0)).adjusted(0.5, 0.5, -0.5, -0.5);
+    QColor border = option.palette.color(QPalette::Dark);
+    border.setAlpha(150);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(border);
+    painter.setBrush(option.palette.color(QPalette::Window).lighter(103));
+    painter.drawRoundedRect(frame, kKeyRadius, kKeyRadius);
+    painter.restore();
+}
+
 int SuiteStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
                             const QWidget* widget) const {
     switch (metric) {
@@ -139,6 +166,18 @@ int SuiteStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWid
         return 0;
     }
     return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+QIcon SuiteStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
+                               const QWidget* widget) const {
+    switch (icon) {
+    case SP_ToolBarHorizontalExtensionButton:
+        return chevronIcon(Qt::Horizontal);
+    case SP_ToolBarVerticalExtensionButton:
+        return chevronIcon(Qt::Vertical);
+    default:
+        return QProxyStyle::standardIcon(icon, option, widget);
+    }
 }
 
 } // namespace common

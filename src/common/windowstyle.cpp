@@ -1,5 +1,6 @@
 #include "windowstyle.h"
 
+#include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLayout>
@@ -30,17 +31,36 @@ void applyToolWindowStyle(QWidget& window) {
                           Qt::MSWindowsFixedSizeDialogHint);
 }
 
-int captionWidth(const QString& caption) {
+namespace {
+
+QFont titleFont() {
     QFont font = QGuiApplication::font();
     font.setBold(true);
     font.setPointSizeF(std::max(font.pointSizeF(), kTitlePoints));
-    return QFontMetrics(font).horizontalAdvance(caption) + kTitleBarRoom;
+    return font;
+}
+
+// No character of the title font is wider than its em, so a window at least this wide shows
+// the caption whole without measuring it. Measuring loads the bold title font, which a window
+// that is plainly wide enough (the calculator) need not wait for.
+int captionWidthBound(const QString& caption, const QWidget& window) {
+    const qreal em = titleFont().pointSizeF() * window.logicalDpiY() / 72.0;
+    return static_cast<int>(static_cast<qreal>(caption.size()) * em) + kTitleBarRoom;
+}
+
+} // namespace
+
+int captionWidth(const QString& caption) {
+    return QFontMetrics(titleFont()).horizontalAdvance(caption) + kTitleBarRoom;
 }
 
 void fixSizeAndCenter(QWidget& window) {
     window.adjustSize();
     QSize size = window.sizeHint().expandedTo(window.minimumSizeHint());
-    size.setWidth(std::max(size.width(), captionWidth(window.windowTitle())));
+    const QString caption = window.windowTitle();
+    if (size.width() < captionWidthBound(caption, window)) {
+        size.setWidth(std::max(size.width(), captionWidth(caption)));
+    }
     window.setFixedSize(size);
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     if (screen) {
