@@ -17,6 +17,21 @@ constexpr qreal kTitlePoints = 9;
 // The icon on the left, minimize, maximize and close on the right, and their margins.
 constexpr int kTitleBarRoom = 120;
 
+QFont titleFont() {
+    QFont font = QGuiApplication::font();
+    font.setBold(true);
+    font.setPointSizeF(std::max(font.pointSizeF(), kTitlePoints));
+    return font;
+}
+
+// No character of a title font is as wide as one and a half ems, so a window at least this wide
+// shows the caption whole without measuring it. Measuring loads the bold title font, which a
+// window that is plainly wide enough (the calculator) need not wait for.
+int captionWidthBound(const QString& caption, const QWidget& window) {
+    const qreal em = titleFont().pointSizeF() * window.logicalDpiY() / 72.0;
+    return static_cast<int>(static_cast<qreal>(caption.size()) * 1.5 * em) + kTitleBarRoom;
+}
+
 } // namespace
 
 void applyMainWindowStyle(QWidget& window) {
@@ -30,25 +45,6 @@ void applyToolWindowStyle(QWidget& window) {
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint);
 }
-
-namespace {
-
-QFont titleFont() {
-    QFont font = QGuiApplication::font();
-    font.setBold(true);
-    font.setPointSizeF(std::max(font.pointSizeF(), kTitlePoints));
-    return font;
-}
-
-// No character of the title font is wider than its em, so a window at least this wide shows
-// the caption whole without measuring it. Measuring loads the bold title font, which a window
-// that is plainly wide enough (the calculator) need not wait for.
-int captionWidthBound(const QString& caption, const QWidget& window) {
-    const qreal em = titleFont().pointSizeF() * window.logicalDpiY() / 72.0;
-    return static_cast<int>(static_cast<qreal>(caption.size()) * em) + kTitleBarRoom;
-}
-
-} // namespace
 
 int captionWidth(const QString& caption) {
     return QFontMetrics(titleFont()).horizontalAdvance(caption) + kTitleBarRoom;
