@@ -1,10 +1,13 @@
 #pragma once
 
-#include "outcome.h"
+#include "common/outcome.h"
 
 #include <QString>
 
 namespace calc {
+
+using common::Fault;
+using common::Outcome;
 
 // The pending operation applied by "=": "+", "-", "*", "/", and the power and root codes.
 // A code without an operation gives the second operand back.

@@ -5,6 +5,7 @@
 
 #include "common/numcheck.h"
 #include "common/numtext.h"
+#include "common/words.h"
 
 namespace calc {
 
@@ -123,7 +124,7 @@ void CalcEngine::equals() {
     }
     const Outcome result = applyPending(oper_, argA_, argB_);
     if (!result.ok()) {
-        report(faultMessage(result.fault)); // then "0", as after a division by zero
+        report(common::words::faultMessage(result.fault)); // then "0", as after a division by zero
     }
     finishPending(result.ok() ? result.value : 0);
 }
@@ -139,7 +140,7 @@ void CalcEngine::percent() {
         return; // nothing is shown, so nothing is reported either
     }
     if (!result.ok()) {
-        report(faultMessage(result.fault));
+        report(common::words::faultMessage(result.fault));
     }
     showResult(argB_);
     oper_.clear();
@@ -173,7 +174,7 @@ void CalcEngine::combineWithSlot(double addend, const QString& emptyCaption) {
     }
     const Outcome sum = finite(*stored + addend);
     if (!sum.ok()) {
-        report(faultMessage(sum.fault)); // the slot keeps its value
+        report(common::words::faultMessage(sum.fault)); // the slot keeps its value
         return;
     }
     caption = common::formatNumber(sum.value);

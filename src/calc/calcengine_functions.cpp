@@ -3,6 +3,7 @@
 #include "calcengine.h"
 
 #include "common/numtext.h"
+#include "common/words.h"
 
 namespace calc {
 
@@ -21,7 +22,7 @@ void CalcEngine::selectUnit(bool degrees) {
     }
     const Outcome converted = convertAngle(*x, degrees);
     if (!converted.ok()) {
-        report(faultMessage(converted.fault));
+        report(common::words::faultMessage(converted.fault));
         return;
     }
     showResult(converted.value);
@@ -38,7 +39,7 @@ void CalcEngine::oneArgument(const std::function<Outcome(double)>& function) {
     }
     const Outcome result = function(*x);
     if (!result.ok()) {
-        report(faultMessage(result.fault)); // the display keeps its text
+        report(common::words::faultMessage(result.fault)); // the display keeps its text
         return;
     }
     showResult(result.value);

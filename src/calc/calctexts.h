@@ -1,7 +1,5 @@
 #pragma once
 
-#include "outcome.h"
-
 #include <QString>
 
 // Every text the calculator writes into its own controls or its message boxes.
@@ -18,8 +16,5 @@ inline const QString kNotFound = QStringLiteral("Найти невозможно
 
 // The caption of an empty memory slot (0 to 4): "Слот #1" … "Слот #5".
 QString emptySlotCaption(int slot);
-
-// The message for a fault ("На ноль делить нельзя!" and the like); empty for none.
-QString faultMessage(Fault fault);
 
 } // namespace calc

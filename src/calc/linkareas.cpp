@@ -2,7 +2,7 @@
 
 #include "common/address.h"
 #include "common/links.h"
-#include "common/toolwindow.h"
+#include "common/controls.h"
 #include "common/twips.h"
 
 #include <QEvent>

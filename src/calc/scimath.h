@@ -1,6 +1,6 @@
 #pragma once
 
-#include "outcome.h"
+#include "common/outcome.h"
 
 #include "common/angles.h"
 
@@ -9,6 +9,10 @@
 // The scientific keys' mathematics: every function answers a finite value or the fault that
 // the calculator reports instead.
 namespace calc {
+
+using common::Fault;
+using common::finite;
+using common::Outcome;
 
 // π as the calculator uses it for angles, "pi" and "pi^x": fifteen significant digits.
 using common::kPi15;

@@ -1,13 +1,14 @@
 #include "numcheck.h"
 
 #include "numtext.h"
+#include "words.h"
 
 namespace common {
 
 std::optional<double> checkedNumber(const QString& text, const Report& report) {
     auto value = parseNumber(text);
     if (!value) {
-        report(kNotNumber);
+        report(words::kNotNumber);
     }
     return value;
 }

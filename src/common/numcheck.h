@@ -9,8 +9,6 @@ namespace common {
 // Shows one message in the calling window's message box (title chosen by the window).
 using Report = std::function<void(const QString& text)>;
 
-inline const QString kNotNumber = QStringLiteral("Введены нечисловые данные");
-
 // The numeric check every window runs before it uses a box: answers 1 for a number,
 // otherwise reports "Введены нечисловые данные" and answers -1. The text is never changed.
 int pr(const QString& text, const Report& report);

@@ -1,65 +1,92 @@
 #include "toolwindow.h"
 
+#include "controls.h"
+#include "windowstyle.h"
+#include "words.h"
+
 #include <QAction>
-#include <QBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <utility>
 
 namespace common {
 
-void setName(QObject& object, const char* name) {
-    object.setObjectName(QString::fromLatin1(name));
+namespace {
+
+std::function<void()>& aboutSlot() {
+    static std::function<void()> show;
+    return show;
 }
 
-QLineEdit* makeBox(const char* name, const QString& accessibleName, QWidget* parent,
-                   const QString& text) {
-    auto* box = named(new QLineEdit(text, parent), name);
-    box->setAccessibleName(accessibleName);
-    return box;
+} // namespace
+
+ToolWindow::ToolWindow(const char* name, const QString& caption, QWidget* parent)
+    : QMainWindow(parent) {
+    setName(*this, name);
+    setWindowTitle(caption);
+    // The flags first: set on a built window, they would polish every control again.
+    applyToolWindowStyle(*this);
+    body_ = named(new QWidget(this), "body");
+    setCentralWidget(body_);
 }
 
-QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent) {
-    auto* button = named(new QPushButton(caption, parent), name);
-    button->setAutoDefault(false);
-    return button;
+void ToolWindow::closeTool() {
+    hide();
 }
 
-QLabel* makeLabel(const char* name, const QString& text, QWidget* parent) {
-    return named(new QLabel(text, parent), name);
+void ToolWindow::addMenus(const ToolMenuNames& names) {
+    QMenuBar* bar = menuBar();
+    QMenu* file = named(bar->addMenu(words::kFileMenu), names.file);
+    QAction* close = named(file->addAction(words::kClose), names.close);
+    close->setShortcut(QKeySequence(Qt::Key_F12));
+    QMenu* help = named(bar->addMenu(words::kHelpMenu), names.help);
+    QAction* about = named(help->addAction(words::kAbout), names.about);
+    about->setShortcut(QKeySequence(Qt::Key_F2));
+    connect(close, &QAction::triggered, this, &ToolWindow::closeTool);
+    connect(about, &QAction::triggered, this, &showAbout);
 }
 
-void setPageMargins(QLayout& page) {
-    page.setContentsMargins(16, 12, 16, 12);
+QPushButton* ToolWindow::makeCloseKey(const char* name) {
+    QPushButton* key = makeButton(name, words::kClose, body_);
+    connect(key, &QPushButton::clicked, this, &ToolWindow::closeTool);
+    return key;
 }
 
-void addCloseLine(QBoxLayout& page, QPushButton& close) {
-    auto* line = new QHBoxLayout;
-    line->addStretch(1);
-    line->addWidget(&close);
-    page.addLayout(line);
-}
-
-std::optional<double> readBox(QLineEdit& box, const QString& whenEmpty, const Report& report) {
-    if (box.text().isEmpty()) {
-        box.setText(whenEmpty);
+void ToolWindow::finish(std::initializer_list<QWidget*> tabOrder) {
+    QWidget* previous = nullptr;
+    for (QWidget* control : tabOrder) {
+        if (previous != nullptr) {
+            setTabOrder(previous, control);
+        }
+        previous = control;
     }
-    return checkedNumber(box.text(), report);
+    if (tabOrder.size() > 0) {
+        (*tabOrder.begin())->setFocus();
+    }
+    fixSizeAndCenter(*this);
 }
 
 void addToolMenus(QMainWindow& window, const ToolMenuNames& names,
                   const std::function<void()>& close, const std::function<void()>& about) {
     QMenuBar* bar = window.menuBar();
-    QMenu* file = named(bar->addMenu(QStringLiteral("Файл")), names.file);
-    QAction* closeItem = named(file->addAction(QStringLiteral("Закрыть")), names.close);
+    QMenu* file = named(bar->addMenu(words::kFileMenu), names.file);
+    QAction* closeItem = named(file->addAction(words::kClose), names.close);
     closeItem->setShortcut(QKeySequence(Qt::Key_F12));
-    QMenu* help = named(bar->addMenu(QStringLiteral("?")), names.help);
-    QAction* aboutItem = named(help->addAction(QStringLiteral("О программе")), names.about);
+    QMenu* help = named(bar->addMenu(words::kHelpMenu), names.help);
+    QAction* aboutItem = named(help->addAction(words::kAbout), names.about);
     aboutItem->setShortcut(QKeySequence(Qt::Key_F2));
     QObject::connect(closeItem, &QAction::triggered, &window, close);
     QObject::connect(aboutItem, &QAction::triggered, &window, about);
+}
+
+void setAboutHandler(std::function<void()> show) {
+    aboutSlot() = std::move(show);
+}
+
+void showAbout() {
+    if (const auto& show = aboutSlot()) {
+        show();
+    }
 }
 
 } // namespace common

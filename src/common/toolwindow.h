@@ -1,50 +1,12 @@
 #pragma once
 
-#include "numcheck.h"
-
-#include <QString>
+#include <QMainWindow>
 #include <functional>
-#include <optional>
+#include <initializer_list>
 
-class QBoxLayout;
-class QLabel;
-class QLayout;
-class QLineEdit;
-class QMainWindow;
-class QObject;
 class QPushButton;
-class QWidget;
 
-// What every tool window is built from: named controls, the "Закрыть" line, reading a box
-// through the numeric check, and the "Файл" and "?" menus.
 namespace common {
-
-void setName(QObject& object, const char* name);
-
-// Gives the object its name and hands it back, for building controls in one expression.
-template <class T> T* named(T* object, const char* name) {
-    setName(*object, name);
-    return object;
-}
-
-// A text box with its object name and the name screen readers announce.
-QLineEdit* makeBox(const char* name, const QString& accessibleName, QWidget* parent,
-                   const QString& text = {});
-
-// A push button that Enter in a box does not press.
-QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent);
-
-QLabel* makeLabel(const char* name, const QString& text, QWidget* parent);
-
-// The room between a tool window's edges and its controls, the same in every window.
-void setPageMargins(QLayout& page);
-
-// Puts the window's "Закрыть" key in the bottom right corner.
-void addCloseLine(QBoxLayout& page, QPushButton& close);
-
-// Reads a box the tools' way: an empty box first gets `whenEmpty`, which the user then sees,
-// and the text goes through the numeric check, which reports a non-number.
-std::optional<double> readBox(QLineEdit& box, const QString& whenEmpty, const Report& report);
 
 // The object names of a tool window's menus: "Файл" holding "Закрыть", "?" holding
 // "О программе".
@@ -55,9 +17,44 @@ struct ToolMenuNames {
     const char* about = "opg";
 };
 
-// Adds the two menus: "Закрыть" (F12, as the calculator's "Выход") runs `close`, and
-// "О программе" (F2) runs `about`.
+// The frame of every tool window and of the About window: the tool border (fixed, no minimize
+// or maximize box, not in the taskbar), a page for the controls, the "Закрыть" that only hides
+// the window, the optional menus, the Tab chain, and a size fixed to the contents, centred on
+// the screen. A window builds its controls on body() and calls finish() last.
+class ToolWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    ToolWindow(const char* name, const QString& caption, QWidget* parent = nullptr);
+
+    // "Закрыть": hides the window; its boxes keep their texts for the next showing. Closing it
+    // with the title bar's close box discards it instead (the window registry's rule).
+    virtual void closeTool();
+
+protected:
+    // The page the window's controls are laid out on.
+    QWidget& body() const { return *body_; }
+
+    // "Файл" → "Закрыть" (F12, as the calculator's "Выход") and "?" → "О программе" (F2).
+    void addMenus(const ToolMenuNames& names);
+
+    // A "Закрыть" key that runs closeTool().
+    QPushButton* makeCloseKey(const char* name);
+
+    // Tab visits the controls in this order, the first one has the focus, and the window takes
+    // the size its contents ask for, in the middle of the screen.
+    void finish(std::initializer_list<QWidget*> tabOrder);
+
+private:
+    QWidget* body_;
+};
+
+// The old way of adding the two menus, until every window is a ToolWindow.
 void addToolMenus(QMainWindow& window, const ToolMenuNames& names,
                   const std::function<void()>& close, const std::function<void()>& about);
+
+// "О программе" of every tool window: the program's shell says which window that is.
+void setAboutHandler(std::function<void()> show);
+void showAbout();
 
 } // namespace common

@@ -6,6 +6,7 @@
 
 #include "about/aform.h"
 #include "common/suitelook.h"
+#include "common/controls.h"
 #include "common/toolwindow.h"
 #include "common/windowregistry.h"
 #include "common/windowstyle.h"

@@ -5,7 +5,7 @@
 
 #include "common/message.h"
 #include "common/suitelook.h"
-#include "common/toolwindow.h"
+#include "common/controls.h"
 #include "common/windowstyle.h"
 
 #include <QHBoxLayout>

@@ -5,6 +5,7 @@
 #include "about/aform.h"
 #include "common/message.h"
 #include "common/numtext.h"
+#include "common/controls.h"
 #include "common/toolwindow.h"
 #include "common/windowregistry.h"
 #include "common/windowstyle.h"

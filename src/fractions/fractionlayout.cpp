@@ -1,7 +1,7 @@
 #include "fractionlayout.h"
 
 #include "common/suitelook.h"
-#include "common/toolwindow.h"
+#include "common/controls.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

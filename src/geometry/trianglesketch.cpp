@@ -1,6 +1,6 @@
 #include "trianglesketch.h"
 
-#include "common/toolwindow.h"
+#include "common/controls.h"
 
 #include <QLabel>
 #include <QPainter>

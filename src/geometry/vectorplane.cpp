@@ -1,6 +1,6 @@
 #include "vectorplane.h"
 
-#include "common/toolwindow.h"
+#include "common/controls.h"
 #include "common/twips.h"
 
 #include <QFrame>

@@ -34,17 +34,10 @@ private:
     static void windows();
 };
 
-using Opener = std::function<QWidget&()>;
-Q_DECLARE_METATYPE(Opener)
-
 namespace {
 
 // The windows the registry does not keep.
 std::vector<std::unique_ptr<QWidget>> owned;
-
-template <class W> Opener tool() {
-    return []() -> QWidget& { return common::showWindow<W>(); };
-}
 
 Opener own(const std::function<QWidget*()>& make) {
     return [make]() -> QWidget& {
@@ -64,13 +57,13 @@ void TestSuiteLook::cleanup() {
 void TestSuiteLook::windows() {
     QTest::addColumn<Opener>("open");
     QTest::newRow("CalcForm") << own([] { return new calc::CalcForm; });
-    QTest::newRow("GForm") << tool<equations::GForm>();
-    QTest::newRow("LINURForm") << tool<equations::LINURForm>();
-    QTest::newRow("KVURForm") << tool<equations::KVURForm>();
-    QTest::newRow("TreugForm") << tool<geometry::TreugForm>();
-    QTest::newRow("VectorForm") << tool<geometry::VectorForm>();
-    QTest::newRow("DrobForm") << tool<fractions::DrobForm>();
-    QTest::newRow("AForm") << tool<about::AForm>();
+    QTest::newRow("GForm") << formdriver::opener<equations::GForm>();
+    QTest::newRow("LINURForm") << formdriver::opener<equations::LINURForm>();
+    QTest::newRow("KVURForm") << formdriver::opener<equations::KVURForm>();
+    QTest::newRow("TreugForm") << formdriver::opener<geometry::TreugForm>();
+    QTest::newRow("VectorForm") << formdriver::opener<geometry::VectorForm>();
+    QTest::newRow("DrobForm") << formdriver::opener<fractions::DrobForm>();
+    QTest::newRow("AForm") << formdriver::opener<about::AForm>();
     QTest::newRow("message box") << own([] {
         return common::makeMessageBox(QStringLiteral("Цифроид 2 треугольник"),
                                       QStringLiteral("Введены нечисловые данные"))

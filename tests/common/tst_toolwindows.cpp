@@ -24,14 +24,9 @@ private slots:
     void style();
 };
 
-using Opener = std::function<QWidget&()>;
-Q_DECLARE_METATYPE(Opener)
+using formdriver::opener;
 
 namespace {
-
-template <class W> Opener opener() {
-    return []() -> QWidget& { return common::showWindow<W>(); };
-}
 
 // The object names Tab visits from the control that has the focus at opening, back to it.
 QStringList tabWalk(QWidget& window) {

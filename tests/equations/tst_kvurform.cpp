@@ -1,6 +1,6 @@
 #include "equations/kvurform.h"
 
-#include "common/numcheck.h"
+#include "common/words.h"
 #include "common/windowregistry.h"
 #include "support/formdriver.h"
 #include "support/recorders.h"
@@ -64,9 +64,9 @@ void TestKvurForm::solve_data() {
     QTest::newRow("a zero after the check")
         << true << L{"0,0", "", ""} << L{"0,0", "", ""} << initial << L{kZeroLeading};
     QTest::newRow("a not a number")
-        << false << L{"x", "", ""} << L{"x", "", ""} << initial << L{common::kNotNumber};
+        << false << L{"x", "", ""} << L{"x", "", ""} << initial << L{common::words::kNotNumber};
     QTest::newRow("b filled, bad c")
-        << false << L{"1", "", "x"} << L{"1", "0", "x"} << initial << L{common::kNotNumber};
+        << false << L{"1", "", "x"} << L{"1", "0", "x"} << initial << L{common::words::kNotNumber};
     QTest::newRow("b and c filled, one root")
         << false << L{"1", "", ""} << L{"1", "0", "0"}
         << L{"0", "Один корень(т.к. D=0).", "Корень#3", "Корень#4"} << none;

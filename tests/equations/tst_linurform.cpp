@@ -1,7 +1,7 @@
 #include "equations/linurform.h"
 #include "equations/solve.h"
 
-#include "common/numcheck.h"
+#include "common/words.h"
 #include "common/windowregistry.h"
 #include "support/formdriver.h"
 #include "support/recorders.h"
@@ -37,7 +37,7 @@ void TestLinurForm::solve_data() {
     QTest::addColumn<QStringList>("messages");
     using L = QStringList;
     const L none;
-    const L notNumber{common::kNotNumber};
+    const L notNumber{common::words::kNotNumber};
 
     QTest::newRow("all empty: zeros and any number")
         << L{"", "", ""} << L{"0", "0", "0", "бесконечнечное множество"} << none;

@@ -1,7 +1,7 @@
 #include "fractions/drobform.h"
 
 #include "calc/calcform.h"
-#include "common/numcheck.h"
+#include "common/words.h"
 #include "common/windowregistry.h"
 #include "support/formdriver.h"
 #include "support/recorders.h"
@@ -43,7 +43,7 @@ void TestDrobForm::press_data() {
     const L first{"1", "4", "1", "4"};
     const L firstResult{"1", "2", "0,5"};
     const L untouched{"", "", ""};
-    const QString nan = common::kNotNumber;
+    const QString nan = common::words::kNotNumber;
     const QString zero = fractions::kZeroDenominator;
 
     QTest::newRow("all empty: three checks, zn2 unread")

@@ -1,6 +1,6 @@
 #include "geometry/treugform.h"
 
-#include "common/numcheck.h"
+#include "common/words.h"
 #include "common/windowregistry.h"
 #include "support/formdriver.h"
 #include "support/recorders.h"
@@ -71,7 +71,7 @@ void TestTreugForm::coupling() {
     QCOMPARE(texts(form, {"DyA", "DyB"}), angles);
     QCOMPARE(recorder.shown.size(), messages);
     for (const auto& shown : recorder.shown) {
-        QCOMPARE(shown, qMakePair(geometry::kTriangleTitle, common::kNotNumber));
+        QCOMPARE(shown, qMakePair(geometry::kTriangleTitle, common::words::kNotNumber));
     }
 }
 
@@ -95,7 +95,7 @@ void TestTreugForm::solve_data() {
         << L{geometry::kAngleSum};
     QTest::newRow("every bad box reported, then nothing")
         << L{"0", "0", "x", "0", "y"} << L{"0", "0", "x", "0", "y"} << untouched
-        << L{common::kNotNumber, common::kNotNumber};
+        << L{common::words::kNotNumber, common::words::kNotNumber};
     QTest::newRow("emptied B: A read before it turns 90; overflow writes no box")
         << L{"1E-310", "", "0", "0", "1"} << L{"90", "0", "0", "0", "1"} << untouched
         << L{geometry::kTriangleOverflow};

@@ -1,7 +1,7 @@
 #include "geometry/vectorform.h"
 
 #include "calc/calcform.h"
-#include "common/numcheck.h"
+#include "common/words.h"
 #include "common/windowregistry.h"
 #include "support/formdriver.h"
 #include "support/recorders.h"
@@ -103,13 +103,13 @@ void TestVectorForm::keys_data() {
         << L{"", "-3", "-4", "", ""} << none;
     QTest::newRow("bad X2 stops before Y1")
         << L{"", "", "x", "5", ""} << "dlina" << L{"0", "", "x", "5", ""} << blank
-        << L{common::kNotNumber};
+        << L{common::words::kNotNumber};
     QTest::newRow("empty scale becomes 1")
         << L{"0", "0", "0", "5", ""} << "dlina" << L{"0", "0", "0", "5", "1"}
         << L{"5", "", "", "", ""} << none;
     QTest::newRow("bad scale stops the calculation")
         << L{"1", "2", "4", "6", "x"} << "Command1" << L{"1", "2", "4", "6", "x"} << blank
-        << L{common::kNotNumber};
+        << L{common::words::kNotNumber};
     QTest::newRow("scale beyond 16 bits")
         << L{"1", "2", "4", "6", "32768"} << "kord" << L{"1", "2", "4", "6", "32768"} << blank
         << L{kOverflow};

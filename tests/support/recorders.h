@@ -8,22 +8,29 @@
 #include <QPair>
 #include <QString>
 #include <QUrl>
+#include <algorithm>
+#include <utility>
 
 // Stand-ins for the routines that would block a test or leave the machine: message boxes,
 // opening addresses and ending the program. Each records what it was asked to do while it
 // lives and puts the real routine back when it goes.
 
+// Puts a handler in place of one of the suite's replaceable routines while it lives.
+template <class Handler> class Replaced {
+public:
+    using Setter = Handler (*)(Handler);
+    Replaced(Setter set, Handler handler) : set_(set), previous_(set(std::move(handler))) {}
+    ~Replaced() { set_(std::move(previous_)); }
+    Replaced(const Replaced&) = delete;
+    Replaced& operator=(const Replaced&) = delete;
+
+private:
+    Setter set_;
+    Handler previous_;
+};
+
 struct MessageRecorder {
     QList<QPair<QString, QString>> shown; // (title, text) in order
-
-    MessageRecorder() {
-        previous = common::setMessageHandler([this](const QString& title, const QString& text) {
-            shown.append({title, text});
-        });
-    }
-    ~MessageRecorder() { common::setMessageHandler(previous); }
-    MessageRecorder(const MessageRecorder&) = delete;
-    MessageRecorder& operator=(const MessageRecorder&) = delete;
 
     QStringList texts() const {
         QStringList list;
@@ -32,36 +39,31 @@ struct MessageRecorder {
         }
         return list;
     }
+    // Whether every message came under this title.
+    bool allUnder(const QString& title) const {
+        return std::all_of(shown.begin(), shown.end(),
+                           [&title](const auto& entry) { return entry.first == title; });
+    }
     void clear() { shown.clear(); }
 
 private:
-    common::MessageHandler previous;
+    Replaced<common::MessageHandler> replaced_{common::setMessageHandler,
+                                               [this](const QString& title, const QString& text) {
+                                                   shown.append({title, text});
+                                               }};
 };
 
 struct AddressRecorder {
     QList<QUrl> opened;
 
-    AddressRecorder() {
-        previous = common::setAddressHandler([this](const QUrl& url) { opened.append(url); });
-    }
-    ~AddressRecorder() { common::setAddressHandler(previous); }
-    AddressRecorder(const AddressRecorder&) = delete;
-    AddressRecorder& operator=(const AddressRecorder&) = delete;
-
 private:
-    common::AddressHandler previous;
+    Replaced<common::AddressHandler> replaced_{common::setAddressHandler,
+                                               [this](const QUrl& url) { opened.append(url); }};
 };
 
 struct QuitRecorder {
     int requests = 0;
 
-    QuitRecorder() {
-        previous = common::setQuitHandler([this] { ++requests; });
-    }
-    ~QuitRecorder() { common::setQuitHandler(previous); }
-    QuitRecorder(const QuitRecorder&) = delete;
-    QuitRecorder& operator=(const QuitRecorder&) = delete;
-
 private:
-    common::QuitHandler previous;
+    Replaced<common::QuitHandler> replaced_{common::setQuitHandler, [this] { ++requests; }};
 };

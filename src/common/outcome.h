@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-// What a computation of the calculator ends with: a value to show, or the fault it reports.
-namespace calc {
+// What a computation ends with: a value to show, or the fault the window reports instead.
+namespace common {
 
 enum class Fault { None, DivisionByZero, BadArgument, Overflow };
 
@@ -19,4 +19,4 @@ inline Outcome finite(double value) {
     return std::isfinite(value) ? Outcome{value, Fault::None} : Outcome{0, Fault::Overflow};
 }
 
-} // namespace calc
+} // namespace common

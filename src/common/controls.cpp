@@ -1,0 +1,49 @@
+#include "controls.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace common {
+
+void setName(QObject& object, const char* name) {
+    object.setObjectName(QString::fromLatin1(name));
+}
+
+QLineEdit* makeBox(const char* name, const QString& accessibleName, QWidget* parent,
+                   const QString& text) {
+    auto* box = named(new QLineEdit(text, parent), name);
+    box->setAccessibleName(accessibleName);
+    return box;
+}
+
+QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent) {
+    auto* button = named(new QPushButton(caption, parent), name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLabel* makeLabel(const char* name, const QString& text, QWidget* parent) {
+    return named(new QLabel(text, parent), name);
+}
+
+void setPageMargins(QLayout& page) {
+    page.setContentsMargins(16, 12, 16, 12);
+}
+
+void addCloseLine(QBoxLayout& page, QPushButton& close) {
+    auto* line = new QHBoxLayout;
+    line->addStretch(1);
+    line->addWidget(&close);
+    page.addLayout(line);
+}
+
+std::optional<double> readBox(QLineEdit& box, const QString& whenEmpty, const Report& report) {
+    if (box.text().isEmpty()) {
+        box.setText(whenEmpty);
+    }
+    return checkedNumber(box.text(), report);
+}
+
+} // namespace common

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "numcheck.h"
+
+#include <QString>
+#include <optional>
+
+class QBoxLayout;
+class QLabel;
+class QLayout;
+class QLineEdit;
+class QObject;
+class QPushButton;
+class QWidget;
+
+// What the suite's windows are built from: named controls, the "Закрыть" line and reading a box
+// through the numeric check.
+namespace common {
+
+void setName(QObject& object, const char* name);
+
+// Gives the object its name and hands it back, for building controls in one expression.
+template <class T> T* named(T* object, const char* name) {
+    setName(*object, name);
+    return object;
+}
+
+// A text box with its object name and the name screen readers announce.
+QLineEdit* makeBox(const char* name, const QString& accessibleName, QWidget* parent,
+                   const QString& text = {});
+
+// A push button that Enter in a box does not press.
+QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent);
+
+QLabel* makeLabel(const char* name, const QString& text, QWidget* parent);
+
+// The room between a tool window's edges and its controls, the same in every window.
+void setPageMargins(QLayout& page);
+
+// Puts the window's "Закрыть" key in the bottom right corner.
+void addCloseLine(QBoxLayout& page, QPushButton& close);
+
+// Reads a box the tools' way: an empty box first gets `whenEmpty`, which the user then sees,
+// and the text goes through the numeric check, which reports a non-number.
+std::optional<double> readBox(QLineEdit& box, const QString& whenEmpty, const Report& report);
+
+} // namespace common

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "outcome.h"
+
+#include <QString>
+
+// The words that several windows of the suite share. Each window's own words stay with it.
+namespace common::words {
+
+inline const QString kNotNumber = QStringLiteral("Введены нечисловые данные");
+inline const QString kDivisionByZero = QStringLiteral("На ноль делить нельзя!");
+inline const QString kBadArgument = QStringLiteral("Недопустимый аргумент функции!");
+inline const QString kOverflow = QStringLiteral("Переполнение!");
+
+// The tool windows' menus and their close key.
+inline const QString kFileMenu = QStringLiteral("Файл");
+inline const QString kHelpMenu = QStringLiteral("?");
+inline const QString kClose = QStringLiteral("Закрыть");
+inline const QString kAbout = QStringLiteral("О программе");
+
+// The message for a fault; empty for none.
+QString faultMessage(Fault fault);
+
+} // namespace common::words
