@@ -4,7 +4,7 @@
 //   build/dev/bench/bench_keys            (QT_QPA_PLATFORM=offscreen is set by itself)
 
 #include "calc/calcform.h"
-#include "calc/calckeys.h"
+#include "calc/keytable.h"
 #include "common/message.h"
 
 #include <QAbstractButton>
@@ -50,11 +50,11 @@ int main(int argc, char** argv) {
     auto* clear = form.findChild<QAbstractButton*>("CE");
 
     std::vector<Timing> worst;
-    for (const calc::KeyAction& action : calc::keyActions()) {
-        const QString name = QString::fromLatin1(action.name);
-        if (name == QLatin1String("Command1")) {
-            continue; // "OFF" ends the program
+    for (const calc::Key& each : calc::keys()) {
+        if (!each.press) {
+            continue; // "OFF" and the tool keys leave the calculator
         }
+        const QString name = QString::fromLatin1(each.name);
         auto* key = form.findChild<QAbstractButton*>(name);
         const bool twoStep = name == QLatin1String("xy") || name == QLatin1String("exp1");
         Timing slowest{name, {}, 0};

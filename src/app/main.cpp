@@ -1,3 +1,5 @@
+#include "shell.h"
+
 #include "calc/calcform.h"
 #include "common/suitelook.h"
 
@@ -34,8 +36,8 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     common::applySuiteLook(app);
 
-    calc::CalcForm window(text);
-    window.show();
+    const auto window = app::makeMainWindow(text);
+    window->show();
     // The icon once the window is up: reading its pictures need not delay the first frame.
     QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(common::suiteIcon()); });
     return QApplication::exec();

@@ -4,52 +4,58 @@
 
 namespace calc {
 
-Outcome applyPending(const QString& code, double a, double b) {
-    if (code == QLatin1String("+")) {
+QString pendingSign(Pending operation) {
+    switch (operation) {
+    case Pending::Add:
+        return QStringLiteral("+");
+    case Pending::Subtract:
+        return QStringLiteral("-");
+    case Pending::Multiply:
+        return QStringLiteral("*");
+    case Pending::Divide:
+        return QStringLiteral("/");
+    default:
+        return {};
+    }
+}
+
+Outcome applyPending(Pending operation, double a, double b) {
+    switch (operation) {
+    case Pending::Add:
         return finite(a + b);
-    }
-    if (code == QLatin1String("-")) {
+    case Pending::Subtract:
         return finite(a - b);
-    }
-    if (code == QLatin1String("*")) {
+    case Pending::Multiply:
         return finite(a * b);
-    }
-    if (code == QLatin1String("/")) {
-        if (b == 0) {
-            return {0, Fault::DivisionByZero};
-        }
-        return finite(a / b);
-    }
-    if (code == QLatin1String("stp")) {
+    case Pending::Divide:
+        return b == 0 ? Outcome{0, Fault::DivisionByZero} : finite(a / b);
+    case Pending::Power:
         return power(a, b);
-    }
-    if (code == QLatin1String("stpm")) {
+    case Pending::ReciprocalPower:
         return reciprocalPower(a, b);
-    }
-    if (code == QLatin1String("sqry")) {
+    case Pending::Root:
         return root(a, b);
+    case Pending::None:
+        break;
     }
     return {b, Fault::None};
 }
 
-Outcome percentOf(const QString& code, double a, double b) {
+Outcome percentOf(Pending operation, double a, double b) {
     const Outcome share = finite(a / 100 * b);
     if (!share.ok()) {
         return share;
     }
-    if (code == QLatin1String("+")) {
+    switch (operation) {
+    case Pending::Add:
         return finite(a + share.value);
-    }
-    if (code == QLatin1String("-")) {
+    case Pending::Subtract:
         return finite(a - share.value);
+    case Pending::Divide:
+        return share.value == 0 ? Outcome{0, Fault::DivisionByZero} : finite(a / share.value);
+    default:
+        return share;
     }
-    if (code == QLatin1String("/")) {
-        if (share.value == 0) {
-            return {0, Fault::DivisionByZero};
-        }
-        return finite(a / share.value);
-    }
-    return share;
 }
 
 } // namespace calc

@@ -9,12 +9,18 @@ namespace calc {
 using common::Fault;
 using common::Outcome;
 
-// The pending operation applied by "=": "+", "-", "*", "/", and the power and root codes.
-// A code without an operation gives the second operand back.
-Outcome applyPending(const QString& code, double a, double b);
+// The calculator's one pending two-operand operation. The reciprocal power is "x^y" with a
+// negative exponent, only ever inside "=".
+enum class Pending { None, Add, Subtract, Multiply, Divide, Power, ReciprocalPower, Root };
+
+// The sign the operation line shows for one of the four operators; empty for the others.
+QString pendingSign(Pending operation);
+
+// The pending operation applied by "=". No operation gives the second operand back.
+Outcome applyPending(Pending operation, double a, double b);
 
 // "%": the display value b taken as a percentage of a, then combined with a by the pending
-// "+", "-" or "/"; any other code shows the percentage itself.
-Outcome percentOf(const QString& code, double a, double b);
+// "+", "-" or "/"; any other operation shows the percentage itself.
+Outcome percentOf(Pending operation, double a, double b);
 
 } // namespace calc

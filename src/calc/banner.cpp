@@ -36,7 +36,7 @@ int Banner::numberFor(float r) {
     return static_cast<int>(std::nearbyint(sum));
 }
 
-void Banner::genBS() {
+void Banner::startNext() {
     bsPos_ = 1;
     line_ = QString(kWidth, QLatin1Char(' '));
     random_.reseed();
@@ -48,7 +48,7 @@ void Banner::genBS() {
     bsText_ = texts()[static_cast<std::size_t>(number - 1)];
 }
 
-void Banner::Timer1_Timer() {
+void Banner::tick() {
     const qsizetype length = bsText_.size();
     line_.remove(0, 1);
     if (bsPos_ < length) {
@@ -56,7 +56,7 @@ void Banner::Timer1_Timer() {
     }
     ++bsPos_;
     if (bsPos_ >= length + kTailTicks) {
-        genBS();
+        startNext();
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <chrono>
 #include <functional>
 #include <optional>
 
@@ -15,6 +16,7 @@ public:
     static constexpr int kWidth = 82;     // characters of the line
     static constexpr int kTailTicks = 87; // ticks after the last character has entered
     static constexpr int kTexts = 4;
+    static constexpr std::chrono::milliseconds kTick{100}; // one step of the line
 
     // The random source: `reseed` is called at every new banner, `next` answers [0, 1).
     struct Random {
@@ -25,9 +27,9 @@ public:
     explicit Banner(Random random = clockRandom());
 
     // Chooses a new banner and restarts the line with 82 blanks.
-    void genBS();
-    // One step of the ticker, every 100 ms.
-    void Timer1_Timer();
+    void startNext();
+    // One step of the ticker, every kTick.
+    void tick();
 
     const QString& line() const { return line_; }
     // The number (1 to 4) of the banner now scrolling.

@@ -1,6 +1,5 @@
 #include "calcengine.h"
 
-#include "arith.h"
 #include "keycodes.h"
 
 #include "common/numcheck.h"
@@ -10,7 +9,7 @@
 namespace calc {
 
 CalcEngine::CalcEngine(CalcHost& host)
-    : host_(host), display_(QStringLiteral("0")), tec_(kTecPrefix) {
+    : host_(host), display_(QStringLiteral("0")), operationLine_(kTecPrefix) {
     for (int i = 0; i < kSlotCount; ++i) {
         slots_[static_cast<std::size_t>(i)] = emptySlotCaption(i);
     }
@@ -20,7 +19,7 @@ void CalcEngine::load(const QString& startText) {
     if (!startText.isEmpty()) {
         setDisplay(startText);
     }
-    gradMode_ = true;
+    valueInDegrees_ = true;
 }
 
 // ---------------------------------------------------------------- shared steps
@@ -29,13 +28,13 @@ std::optional<double> CalcEngine::checkedDisplay() {
     return common::checkedNumber(display_, [this](const QString& text) { report(text); });
 }
 
-void CalcEngine::nul() {
+void CalcEngine::beginDigits() {
     if (display_ == QLatin1String("0")) {
         display_.clear();
     }
-    if (newNum_) {
+    if (startsNewNumber_) {
         display_.clear();
-        newNum_ = false;
+        startsNewNumber_ = false;
     }
 }
 
@@ -49,17 +48,16 @@ void CalcEngine::showResult(double value) {
 
 // Writes the result of the pending operation and closes it, as "=" does.
 void CalcEngine::finishPending(double result) {
-    argB_ = result;
-    showResult(argB_);
-    oper_.clear();
-    tec_ = kTecPrefix;
-    newNum_ = true;
+    showResult(result);
+    pending_ = Pending::None;
+    operationLine_ = kTecPrefix;
+    startsNewNumber_ = true;
 }
 
 // ---------------------------------------------------------------- number entry
 
 void CalcEngine::digits(const QString& text) {
-    nul();
+    beginDigits();
     append(text);
 }
 
@@ -78,10 +76,9 @@ void CalcEngine::backspace() {
 
 void CalcEngine::clear() {
     display_ = QStringLiteral("0");
-    oper_.clear();
-    tec_ = kTecPrefix;
-    argA_ = 0;
-    argB_ = 0;
+    pending_ = Pending::None;
+    operationLine_ = kTecPrefix;
+    operand_ = 0;
 }
 
 void CalcEngine::negate() {
@@ -96,17 +93,17 @@ void CalcEngine::paste(const QString& clipboard) {
 
 // ---------------------------------------------------------------- arithmetic
 
-void CalcEngine::operatorKey(const QString& code) {
+void CalcEngine::operatorKey(Pending operation) {
     if (!checkedDisplay()) {
         return;
     }
-    if (!oper_.isEmpty()) {
+    if (pending_ != Pending::None) {
         equals();
     }
-    argA_ = common::parseNumber(display_).value_or(0);
-    oper_ = code;
-    newNum_ = true;
-    tec_ = kTecPrefix + code;
+    operand_ = common::parseNumber(display_).value_or(0);
+    pending_ = operation;
+    startsNewNumber_ = true;
+    operationLine_ = kTecPrefix + pendingSign(operation);
 }
 
 void CalcEngine::equals() {
@@ -114,15 +111,15 @@ void CalcEngine::equals() {
     if (!x) {
         return;
     }
-    argB_ = *x;
-    if (oper_ == QLatin1String("stp") && argB_ < 0) {
-        oper_ = QStringLiteral("stpm");
-        argB_ = -argB_;
+    double b = *x;
+    if (pending_ == Pending::Power && b < 0) {
+        pending_ = Pending::ReciprocalPower;
+        b = -b;
     }
-    if (oper_.isEmpty()) {
+    if (pending_ == Pending::None) {
         return;
     }
-    const Outcome result = applyPending(oper_, argA_, argB_);
+    const Outcome result = applyPending(pending_, operand_, b);
     if (!result.ok()) {
         report(common::words::faultMessage(result.fault)); // then "0", as after a division by zero
     }
@@ -134,17 +131,16 @@ void CalcEngine::percent() {
     if (!x) {
         return;
     }
-    const Outcome result = percentOf(oper_, argA_, *x);
-    argB_ = result.ok() ? result.value : 0;
-    if (oper_.isEmpty()) {
+    if (pending_ == Pending::None) {
         return; // nothing is shown, so nothing is reported either
     }
+    const Outcome result = percentOf(pending_, operand_, *x);
     if (!result.ok()) {
         report(common::words::faultMessage(result.fault));
     }
-    showResult(argB_);
-    oper_.clear();
-    tec_ = kTecPrefix;
+    showResult(result.ok() ? result.value : 0);
+    pending_ = Pending::None;
+    operationLine_ = kTecPrefix;
 }
 
 // ---------------------------------------------------------------- memory
@@ -218,16 +214,16 @@ void CalcEngine::keyDown(int virtualKey) {
         backspace();
         return;
     case vk::kAdd:
-        operatorKey(QStringLiteral("+"));
+        operatorKey(Pending::Add);
         return;
     case vk::kDivide:
-        operatorKey(QStringLiteral("/"));
+        operatorKey(Pending::Divide);
         return;
     case vk::kMultiply:
-        operatorKey(QStringLiteral("*"));
+        operatorKey(Pending::Multiply);
         return;
     case vk::kSubtract:
-        operatorKey(QStringLiteral("-"));
+        operatorKey(Pending::Subtract);
         return;
     case vk::kSeparator:
     case vk::kEnter:
@@ -243,7 +239,7 @@ void CalcEngine::keyDown(int virtualKey) {
         memoryRecall();
         return;
     default:
-        nul();
+        beginDigits();
         append(typed);
     }
 }

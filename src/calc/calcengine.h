@@ -1,5 +1,6 @@
 #pragma once
 
+#include "arith.h"
 #include "calctexts.h"
 #include "scimath.h"
 
@@ -36,12 +37,14 @@ public:
     const QString& display() const { return display_; }
     // The display text as edited in the box: unchecked, cut at the limit.
     void setDisplay(const QString& text) { display_ = text.left(kDisplayLimit); }
-    const QString& operationLine() const { return tec_; }
-    const QString& oper() const { return oper_; }
-    double argA() const { return argA_; }
-    double argB() const { return argB_; }
-    bool newNum() const { return newNum_; }
-    bool gradMode() const { return gradMode_; }
+    const QString& operationLine() const { return operationLine_; }
+    Pending pending() const { return pending_; }
+    // The first operand of the pending operation.
+    double operand() const { return operand_; }
+    // The next digit starts a new number in place of the display text.
+    bool startsNewNumber() const { return startsNewNumber_; }
+    // The unit the display value is in: what a switch of the unit converts from.
+    bool valueInDegrees() const { return valueInDegrees_; }
     bool degreesSelected() const { return degreesSelected_; }
 
     // --- start-up: a non-empty command-line text becomes the display text, unchecked
@@ -58,7 +61,7 @@ public:
     void paste(const QString& clipboard);
 
     // --- two-operand arithmetic
-    void operatorKey(const QString& code); // "+", "-", "*", "/"
+    void operatorKey(Pending operation); // "+", "-", "*", "/"
     void equals();
     void percent();
 
@@ -88,7 +91,8 @@ public:
     void keyDown(int virtualKey);
 
 private:
-    void nul();
+    // Before a digit: a lone "0" or a shown result gives way to the new number.
+    void beginDigits();
     void append(const QString& text);
     std::optional<double> checkedDisplay();
     void showResult(double value);
@@ -96,17 +100,16 @@ private:
     void report(const QString& text) { host_.message(text); }
     void combineWithSlot(double addend, const QString& emptyCaption);
     void oneArgument(const std::function<Outcome(double)>& function);
-    void startTwoStep(const QString& code, const QString& line);
+    void startTwoStep(Pending operation, const QString& line);
     void inverse(std::optional<double> (*function)(double, bool));
 
     CalcHost& host_;
     QString display_;
-    QString tec_;
-    double argA_ = 0;
-    double argB_ = 0;
-    QString oper_;
-    bool newNum_ = false;
-    bool gradMode_ = false;
+    QString operationLine_;
+    double operand_ = 0;
+    Pending pending_ = Pending::None;
+    bool startsNewNumber_ = false;
+    bool valueInDegrees_ = false;
     bool degreesSelected_ = true;
     std::array<QString, kSlotCount> slots_;
     int selectedSlot_ = 0;

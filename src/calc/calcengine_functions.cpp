@@ -9,11 +9,11 @@ namespace calc {
 
 void CalcEngine::selectUnit(bool degrees) {
     degreesSelected_ = degrees;
-    if (gradMode_ == degrees) {
+    if (valueInDegrees_ == degrees) {
         return;
     }
     if (display_ == QLatin1String("0") || display_.isEmpty()) {
-        gradMode_ = degrees; // nothing to convert; the next switch converts again
+        valueInDegrees_ = degrees; // nothing to convert; the next switch converts again
         return;
     }
     const auto x = checkedDisplay();
@@ -26,13 +26,13 @@ void CalcEngine::selectUnit(bool degrees) {
         return;
     }
     showResult(converted.value);
-    gradMode_ = degrees;
+    valueInDegrees_ = degrees;
 }
 
 // A key that replaces the display value with a function of it. The pending operation is
 // dropped first; the operation line and the new-number flag stay as they are.
 void CalcEngine::oneArgument(const std::function<Outcome(double)>& function) {
-    oper_.clear();
+    pending_ = Pending::None;
     const auto x = checkedDisplay();
     if (!x) {
         return;
@@ -53,7 +53,7 @@ void CalcEngine::trigKey(Trig function) {
 void CalcEngine::unaryKey(Unary function) {
     oneArgument([this, function](double x) {
         if (function == Unary::Cube) {
-            argA_ = x;
+            operand_ = x;
         }
         return unary(function, x);
     });
@@ -63,23 +63,23 @@ void CalcEngine::constantKey(double value) {
     showResult(value);
 }
 
-void CalcEngine::startTwoStep(const QString& code, const QString& line) {
+void CalcEngine::startTwoStep(Pending operation, const QString& line) {
     const auto x = checkedDisplay();
     if (!x) {
         return;
     }
-    argA_ = *x;
-    oper_ = code; // a pending operation is replaced, not finished
-    newNum_ = true;
-    tec_ = line;
+    operand_ = *x;
+    pending_ = operation; // a pending operation is replaced, not finished
+    startsNewNumber_ = true;
+    operationLine_ = line;
 }
 
 void CalcEngine::powerKey() {
-    startTwoStep(QStringLiteral("stp"), kPowerLine);
+    startTwoStep(Pending::Power, kPowerLine);
 }
 
 void CalcEngine::rootKey() {
-    startTwoStep(QStringLiteral("sqry"), kRootLine);
+    startTwoStep(Pending::Root, kRootLine);
 }
 
 // "acos" and "asin" leave the pending operation alone, so "=" can use the angle.

@@ -1,12 +1,10 @@
 #include "calcform.h"
 
-#include "calckeys.h"
 #include "calclayout.h"
-#include "calcshell.h"
-#include "common/message.h"
-#include "common/quit.h"
-#include "common/windowstyle.h"
 #include "linkareas.h"
+
+#include "common/message.h"
+#include "common/windowstyle.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -32,7 +30,7 @@ CalcForm::CalcForm(const QString& startText, QWidget* parent)
     setWindowTitle(kTitle);
     // The flags first: set on a built window, they would polish every control again.
     common::applyMainWindowStyle(*this);
-    buildCalcLayout(*this);
+    buildCalcLayout(*this, [this](Command command) { emit commandChosen(command); });
 
     display_ = findChild<QLineEdit*>(QStringLiteral("calc"));
     display_->setMaxLength(CalcEngine::kDisplayLimit);
@@ -52,10 +50,14 @@ CalcForm::CalcForm(const QString& startText, QWidget* parent)
 }
 
 void CalcForm::connectKeys() {
-    for (const KeyAction& action : keyActions()) {
-        auto* button = findChild<QAbstractButton*>(QString::fromLatin1(action.name));
-        Q_ASSERT(button);
-        connect(button, &QAbstractButton::clicked, this, [this, act = action.run] { run(act); });
+    for (const Key& key : keys()) {
+        auto* button = findChild<QAbstractButton*>(QString::fromLatin1(key.name));
+        if (key.press) {
+            connect(button, &QAbstractButton::clicked, this, [this, &key] { run(key.press); });
+        } else {
+            connect(button, &QAbstractButton::clicked, this,
+                    [this, &key] { emit commandChosen(key.command); });
+        }
     }
     for (int i = 0; i < CalcEngine::kSlotCount; ++i) {
         connect(slotButtons_[static_cast<std::size_t>(i)], &QRadioButton::toggled, this,
@@ -67,13 +69,6 @@ void CalcForm::connectKeys() {
     }
     connect(display_, &QLineEdit::textChanged, this,
             [this](const QString& text) { engine_.setDisplay(text); });
-
-    connectShell(*this);
-
-    const auto leave = [] { common::endProgram(); };
-    connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,
-            leave);
-    connect(findChild<QAction*>(QStringLiteral("Exit")), &QAction::triggered, this, leave);
 
     findChild<LinkPanel*>()->watchBareSurface(*centralWidget());
 
@@ -91,15 +86,15 @@ void CalcForm::startBanner() {
     banner_ = findChild<QLineEdit*>(QStringLiteral("bStr"));
     auto* timer = new QTimer(this);
     timer->setObjectName(QStringLiteral("Timer1"));
-    timer->setInterval(100);
-    connect(timer, &QTimer::timeout, this, &CalcForm::Timer1_Timer);
-    ticker_.genBS();
+    timer->setInterval(Banner::kTick);
+    connect(timer, &QTimer::timeout, this, &CalcForm::scrollBanner);
+    ticker_.startNext();
     banner_->setText(ticker_.line());
     timer->start();
 }
 
-void CalcForm::Timer1_Timer() {
-    ticker_.Timer1_Timer();
+void CalcForm::scrollBanner() {
+    ticker_.tick();
     banner_->setText(ticker_.line());
 }
 
@@ -149,12 +144,12 @@ void CalcForm::handleKey(const QKeyEvent& event) {
         return;
     }
     case KeyCommand::KeyMap:
-        Form_KeyDown(meaning.code);
+        runKeyMap(meaning.code);
         return;
     }
 }
 
-void CalcForm::Form_KeyDown(int virtualKey) {
+void CalcForm::runKeyMap(int virtualKey) {
     activateWindow();
     run([virtualKey](CalcEngine& e) { e.keyDown(virtualKey); });
 }
@@ -182,7 +177,7 @@ void CalcForm::keyPressEvent(QKeyEvent* event) {
 
 void CalcForm::closeEvent(QCloseEvent* event) {
     event->accept();
-    common::endProgram();
+    emit commandChosen(Command::Quit);
 }
 
 } // namespace calc

@@ -3,6 +3,7 @@
 #include "banner.h"
 #include "calcengine.h"
 #include "keymap.h"
+#include "keytable.h"
 
 #include <QMainWindow>
 #include <array>
@@ -15,7 +16,8 @@ class QRadioButton;
 namespace calc {
 
 // The main window: a pocket calculator. It shows the engine's state and passes clicks and
-// key presses on to it; closing it ends the whole program.
+// key presses on to it. What leaves the calculator's own work (the tool keys, "OFF", the menus,
+// the close box) it hands to the program around it as a command.
 class CalcForm : public QMainWindow, private CalcHost {
     Q_OBJECT
 
@@ -27,10 +29,14 @@ public:
 
     const CalcEngine& engine() const { return engine_; }
 
-    // Every key press of the window, whichever control has the focus (but the display).
-    void Form_KeyDown(int virtualKey);
-    // One step of the banner line, every 100 ms.
-    void Timer1_Timer();
+    // A key of the keyboard by its virtual-key code, through the calculator's key map; every
+    // control but the display passes its keys here.
+    void runKeyMap(int virtualKey);
+    // One step of the banner line.
+    void scrollBanner();
+
+signals:
+    void commandChosen(calc::Command command);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -40,10 +46,10 @@ protected:
 private:
     using Action = std::function<void(CalcEngine&)>;
 
+    void run(const Action& action);
     void message(const QString& text) override;
     void showBusy(const QString& text) override;
 
-    void run(const Action& action);
     void refresh();
     void connectKeys();
     void startBanner();

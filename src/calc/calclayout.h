@@ -1,32 +1,15 @@
 #pragma once
 
-#include <QString>
-#include <vector>
+#include "keytable.h"
+
+#include <functional>
 
 class QMainWindow;
 
 namespace calc {
 
-// How a key looks: keys of one kind share a colour.
-enum class KeyKind { Digit, Operator, Equals, Edit, Off, Science, Memory, Tool };
-
-// One key of the calculator: its name (the objectName), caption and place in its grid.
-struct KeyDescription {
-    const char* name;
-    const char* caption;
-    KeyKind kind;
-    int row;
-    int column;
-    int rowSpan = 1;
-    int columnSpan = 1;
-};
-
-const std::vector<KeyDescription>& keypadKeys();
-const std::vector<KeyDescription>& scienceKeys();
-const std::vector<KeyDescription>& memoryKeys();
-const std::vector<KeyDescription>& toolKeys();
-
-// Builds every control, frame and menu of the main window.
-void buildCalcLayout(QMainWindow& window);
+// Builds every control, frame and menu of the main window: the keys from the key table, the
+// menus from their own. A menu item that leaves the calculator's work runs `command`.
+void buildCalcLayout(QMainWindow& window, const std::function<void(Command)>& command);
 
 } // namespace calc

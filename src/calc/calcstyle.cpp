@@ -10,6 +10,14 @@ namespace calc {
 namespace {
 
 constexpr int kDisplayPoints = 12;
+constexpr int kDisplayHeight = 36;
+
+// The least sizes of the keys: the keypad's large keys, the scientific and memory keys, and the
+// tool keys, as wide as their captions.
+constexpr QSize kMainKey{40, 32};
+constexpr QSize kScienceKey{44, 26};
+constexpr QSize kMemoryKey{56, 26};
+constexpr QSize kToolKey{0, 30};
 
 struct KeyLook {
     common::Look look;
@@ -20,53 +28,33 @@ struct KeyLook {
 KeyLook keyLookOf(KeyKind kind) {
     switch (kind) {
     case KeyKind::Digit:
-        return {common::Look::Digit, true, {40, 32}};
+        return {common::Look::Digit, true, kMainKey};
     case KeyKind::Operator:
-        return {common::Look::Operator, true, {40, 32}};
+        return {common::Look::Operator, true, kMainKey};
     case KeyKind::Equals:
-        return {common::Look::Equals, true, {40, 32}};
+        return {common::Look::Equals, true, kMainKey};
     case KeyKind::Edit:
-        return {common::Look::Edit, true, {40, 32}};
+        return {common::Look::Edit, true, kMainKey};
     case KeyKind::Off:
-        return {common::Look::Off, true, {40, 32}};
+        return {common::Look::Off, true, kMainKey};
     case KeyKind::Science:
-        return {common::Look::Science, false, {44, 26}};
+        return {common::Look::Science, false, kScienceKey};
     case KeyKind::Memory:
-        return {common::Look::Memory, false, {56, 26}};
+        return {common::Look::Memory, false, kMemoryKey};
     case KeyKind::Tool:
-        return {common::Look::Tool, false, {0, 30}};
+        return {common::Look::Tool, false, kToolKey};
+    case KeyKind::Option:
+        break;
     }
     return {common::Look::Digit, false, {}};
 }
 
 } // namespace
 
-QString keyKindName(KeyKind kind) {
-    switch (kind) {
-    case KeyKind::Digit:
-        return QStringLiteral("digit");
-    case KeyKind::Operator:
-        return QStringLiteral("operator");
-    case KeyKind::Equals:
-        return QStringLiteral("equals");
-    case KeyKind::Edit:
-        return QStringLiteral("edit");
-    case KeyKind::Off:
-        return QStringLiteral("off");
-    case KeyKind::Science:
-        return QStringLiteral("science");
-    case KeyKind::Memory:
-        return QStringLiteral("memory");
-    case KeyKind::Tool:
-        return QStringLiteral("tool");
-    }
-    return {};
-}
-
 void styleKey(QPushButton& key, KeyKind kind) {
     const KeyLook look = keyLookOf(kind);
-    key.setProperty("kind", keyKindName(kind));
     common::setLook(key, look.look);
+    common::setCompactKey(key);
     if (look.displayFont) {
         useDisplayFont(key);
     }
@@ -83,7 +71,7 @@ void useDisplayFont(QWidget& control) {
 void styleDisplay(QLineEdit& display) {
     common::setLook(display, common::Look::Display);
     useDisplayFont(display);
-    display.setMinimumHeight(36);
+    display.setMinimumHeight(kDisplayHeight);
     display.setTextMargins(6, 0, 6, 0);
 }
 

@@ -1,17 +1,12 @@
 #pragma once
 
-#include "calclayout.h"
-
-#include <QString>
+#include "keytable.h"
 
 class QLineEdit;
 class QPushButton;
 class QWidget;
 
 namespace calc {
-
-// The name a key carries in its "kind" property.
-QString keyKindName(KeyKind kind);
 
 // Gives a key the colours, font and least size of its kind.
 void styleKey(QPushButton& key, KeyKind kind);

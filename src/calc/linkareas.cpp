@@ -1,8 +1,8 @@
 #include "linkareas.h"
 
 #include "common/address.h"
-#include "common/links.h"
 #include "common/controls.h"
+#include "common/links.h"
 #include "common/twips.h"
 
 #include <QEvent>
@@ -95,15 +95,15 @@ QRect LinkPanel::frameOf(Lit area) const {
     return {topLeft, bottomRight};
 }
 
-void LinkPanel::Image1_Click() {
+void LinkPanel::openAdvertPage() {
     common::openAddress(common::links::sitePage(QStringLiteral("reclama.htm")));
 }
 
-void LinkPanel::Image2_Click() {
+void LinkPanel::openDownloadPage() {
     common::openAddress(common::links::downloadPage(QStringLiteral("rus/download.htm")));
 }
 
-void LinkPanel::Form_MouseMove() {
+void LinkPanel::unlight() {
     light(Lit::None);
 }
 
@@ -123,12 +123,12 @@ bool LinkPanel::eventFilter(QObject* watched, QEvent* event) {
             light(area);
             return true; // not passed on to the panel beneath, which is bare window
         } else {
-            Form_MouseMove();
+            unlight();
         }
         break;
     case QEvent::MouseButtonPress:
         if (watched->objectName() == u"Label1") {
-            Form_MouseMove();
+            unlight();
         }
         break;
     case QEvent::MouseButtonRelease: {
@@ -136,7 +136,7 @@ bool LinkPanel::eventFilter(QObject* watched, QEvent* event) {
         const auto* widget = static_cast<QWidget*>(watched);
         if (onArea && mouse->button() == Qt::LeftButton &&
             widget->rect().contains(mouse->position().toPoint())) {
-            area == Lit::Image1 ? Image1_Click() : Image2_Click();
+            area == Lit::Image1 ? openAdvertPage() : openDownloadPage();
             return true;
         }
         break;

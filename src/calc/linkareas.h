@@ -24,9 +24,11 @@ public:
     // The outline drawn around an area, in the panel's coordinates.
     QRect frameOf(Lit area) const;
 
-    void Image1_Click();
-    void Image2_Click();
-    void Form_MouseMove();
+    // What a click on an area opens.
+    void openAdvertPage();
+    void openDownloadPage();
+    // The mouse over the bare window: no area is lit.
+    void unlight();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

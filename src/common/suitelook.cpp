@@ -107,6 +107,10 @@ void setLook(QWidget& control, Look look) {
     control.setProperty(kLookProperty, static_cast<int>(look));
 }
 
+void setCompactKey(QWidget& key) {
+    key.setProperty(kCompactKeyProperty, true);
+}
+
 bool isSuiteStyle(const QStyle* style) {
     return dynamic_cast<const SuiteStyle*>(style) != nullptr;
 }

@@ -37,6 +37,11 @@ QIcon suiteIcon();
 void setLook(QWidget& control, Look look);
 inline constexpr char kLookProperty[] = "look";
 
+// Makes a key as small as its caption allows, without the base style's least width: the
+// layout it is in decides how much larger it grows (the calculator's keys).
+void setCompactKey(QWidget& key);
+inline constexpr char kCompactKeyProperty[] = "compactKey";
+
 // The palette of the suite's plain controls.
 QPalette suitePalette();
 

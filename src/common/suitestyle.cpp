@@ -22,9 +22,8 @@ QVariant lookOf(const QWidget* widget) {
     return widget != nullptr ? widget->property(kLookProperty) : QVariant();
 }
 
-// The calculator's keys say what kind of key they are.
-bool isCalculatorKey(const QWidget* widget) {
-    return widget != nullptr && widget->property("kind").isValid();
+bool isCompactKey(const QWidget* widget) {
+    return widget != nullptr && widget->property(kCompactKeyProperty).toBool();
 }
 
 // A ring that shows on the colour beneath it.
@@ -152,9 +151,9 @@ int SuiteStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
 
 QSize SuiteStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
                                    const QSize& contents, const QWidget* widget) const {
-    // A calculator key is as small as its caption allows; the keypad's layout decides how much
-    // larger it grows. Other keys keep the base style's minimum width.
-    if (type == CT_PushButton && isCalculatorKey(widget)) {
+    // A compact key is as small as its caption allows; its layout decides how much larger it
+    // grows. Other keys keep the base style's minimum width.
+    if (type == CT_PushButton && isCompactKey(widget)) {
         return {contents.width() + 2 * kKeyPaddingX, contents.height() + 2 * kKeyPaddingY};
     }
     return QProxyStyle::sizeFromContents(type, option, contents, widget);

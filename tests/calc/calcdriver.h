@@ -2,6 +2,7 @@
 
 #include "keyscript.h"
 
+#include "app/shell.h"
 #include "calc/calcform.h"
 #include "support/recorders.h"
 
@@ -12,12 +13,11 @@
 #include <QtTest>
 #include <memory>
 
-// Drives a real calculator window the way a person does: by clicking its keys. Scripts are
-// those of keyscript.h.
+// Drives the real main window, as the program starts it, the way a person does: by clicking its
+// keys. Scripts are those of keyscript.h.
 class CalcDriver {
 public:
-    explicit CalcDriver(const QString& startText = {})
-        : form(std::make_unique<calc::CalcForm>(startText)) {}
+    explicit CalcDriver(const QString& startText = {}) : form(app::makeMainWindow(startText)) {}
 
     calc::CalcForm& window() { return *form; }
 

@@ -3,7 +3,7 @@
 #include "keyscript.h"
 
 #include "calc/calcengine.h"
-#include "calc/calckeys.h"
+#include "calc/keytable.h"
 
 // The calculator without its window: the engine in a host that records its messages.
 struct FakeHost : calc::CalcHost {
@@ -33,13 +33,11 @@ public:
             engine.selectSlot(name.at(1).digitValue() - 1);
             return;
         }
-        for (const calc::KeyAction& action : calc::keyActions()) {
-            if (name == QLatin1String(action.name)) {
-                action.run(engine);
-                return;
-            }
+        const calc::Key* found = calc::keyNamed(name);
+        if (found == nullptr || !found->press) {
+            qFatal("no calculator key named %s", qPrintable(name));
         }
-        qFatal("no key named %s", qPrintable(name));
+        found->press(engine);
     }
 
     QStringList captions() const {

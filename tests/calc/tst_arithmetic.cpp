@@ -136,7 +136,7 @@ void TestArithmetic::failedCheckKeepsPendingOperation() {
     EngineDriver calc;
     calc.press("5 + [abc] =");
     QCOMPARE(calc.host.messages, QStringList{kNaN});
-    QCOMPARE(calc.engine.oper(), QStringLiteral("+"));
+    QCOMPARE(calc.engine.pending(), calc::Pending::Add);
     calc.press("[3] =");
     QCOMPARE(calc.engine.display(), QStringLiteral("8"));
 }

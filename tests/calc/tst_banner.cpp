@@ -76,11 +76,11 @@ void TestBanner::ticks() {
 
     ScriptedRandom random{{0.0f, 0.6f}};
     Banner ticker(random.source());
-    ticker.genBS();
+    ticker.startNext();
     const QString text = Banner::texts()[0];
     QCOMPARE(text.size(), 98);
     for (int i = 0; i < ticks; ++i) {
-        ticker.Timer1_Timer();
+        ticker.tick();
     }
     QCOMPARE(ticker.line(), QString(blanks, u' ') + text.mid(from, count));
     QCOMPARE(ticker.current(), banner);
@@ -92,7 +92,7 @@ void TestBanner::neverTheSameTwice() {
     Banner ticker(random.source());
     QList<int> chosen;
     for (int i = 0; i < 3; ++i) {
-        ticker.genBS();
+        ticker.startNext();
         chosen << ticker.current();
     }
     QCOMPARE(chosen, (QList<int>{4, 1, 2}));

@@ -258,14 +258,14 @@ void TestScience::unitSwitch() {
     EngineDriver calc;
     calc.press(script);
     QCOMPARE(calc.engine.display(), display);
-    QCOMPARE(calc.engine.gradMode(), gradMode);
+    QCOMPARE(calc.engine.valueInDegrees(), gradMode);
     QCOMPARE(calc.host.messages, messages);
 }
 
 void TestScience::cubeStoresFirstOperand() {
     EngineDriver calc;
     calc.press("3 x^3");
-    QCOMPARE(calc.engine.argA(), 3.0);
+    QCOMPARE(calc.engine.operand(), 3.0);
     calc.press("=");
     QCOMPARE(calc.engine.display(), QStringLiteral("27"));
 }

@@ -1,8 +1,7 @@
 #include "fractions/drobform.h"
 
-#include "calc/calcform.h"
-#include "common/words.h"
 #include "common/windowregistry.h"
+#include "common/words.h"
 #include "support/formdriver.h"
 #include "support/recorders.h"
 
@@ -24,7 +23,6 @@ private slots:
     void cleanup();
     void press_data();
     void press();
-    void calculatorKeyOpensIt();
 };
 
 void TestDrobForm::cleanup() {
@@ -83,14 +81,6 @@ void TestDrobForm::press() {
         QCOMPARE(shown.first, QStringLiteral("Цифроид 2 дробь"));
     }
     QCOMPARE(formdriver::texts(form, kResults), results);
-}
-
-void TestDrobForm::calculatorKeyOpensIt() {
-    calc::CalcForm calculator;
-    formdriver::press(calculator, "Command8");
-    DrobForm* form = common::existingWindow<DrobForm>();
-    QVERIFY(form && form->isVisible());
-    QCOMPARE(form->windowTitle(), QStringLiteral("Цифроид 2 - дробь 1.0"));
 }
 
 QTEST_MAIN(TestDrobForm)

@@ -1,8 +1,7 @@
 #include "geometry/vectorform.h"
 
-#include "calc/calcform.h"
-#include "common/words.h"
 #include "common/windowregistry.h"
+#include "common/words.h"
 #include "support/formdriver.h"
 #include "support/recorders.h"
 
@@ -74,7 +73,6 @@ private slots:
     void drawing_data();
     void drawing();
     void drawingsStayUntilErased();
-    void calculatorKeyOpensIt();
 };
 
 void TestVectorForm::cleanup() {
@@ -182,15 +180,6 @@ void TestVectorForm::drawingsStayUntilErased() {
     QVERIFY(!form.isVisible());
     QCOMPARE(&common::showWindow<VectorForm>(), &form);
     QVERIFY(!anyRed(drawnArea(form)));
-}
-
-void TestVectorForm::calculatorKeyOpensIt() {
-    calc::CalcForm calculator;
-    QTest::mouseClick(calculator.findChild<QAbstractButton*>("Command2"), Qt::LeftButton);
-    VectorForm* form = common::existingWindow<VectorForm>();
-    QVERIFY(form);
-    QVERIFY(form->isVisible());
-    QCOMPARE(form->windowTitle(), QStringLiteral("Цифроид 2 вектор 1.0"));
 }
 
 QTEST_MAIN(TestVectorForm)

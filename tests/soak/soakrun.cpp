@@ -1,6 +1,7 @@
 #include "soakrun.h"
 
 #include "about/aform.h"
+#include "app/shell.h"
 #include "calc/calcform.h"
 #include "common/windowregistry.h"
 #include "equations/gform.h"
@@ -128,7 +129,7 @@ void SoakRun::start() {
     calc_.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const QString commandLine = pick(4) == 0 ? pickText() : QString();
-    calc_ = std::make_unique<calc::CalcForm>(commandLine);
+    calc_ = app::makeMainWindow(commandLine);
     calc_->show();
     activate(*calc_);
     if (!commandLine.isEmpty()) {

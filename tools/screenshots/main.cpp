@@ -2,6 +2,7 @@
 // frame and caption a window manager draws around it: cifroid_screenshots DIR [SCENE...].
 
 #include "about/aform.h"
+#include "app/shell.h"
 #include "calc/calcform.h"
 #include "common/message.h"
 #include "common/suitelook.h"
@@ -96,7 +97,8 @@ QImage sideBySide(const QImage& left, const QImage& right) {
 }
 
 QImage calculatorScene() {
-    static calc::CalcForm window;
+    static const auto main = app::makeMainWindow();
+    calc::CalcForm& window = *main;
     window.show();
     for (const char* key : {"B3", "B5", "B5", "delit", "B1", "B1", "B3", "ravno"}) {
         click(window, key);
@@ -104,7 +106,7 @@ QImage calculatorScene() {
     // The banner halfway through its text, held still.
     window.findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
     for (int i = 0; i < 60; ++i) {
-        window.Timer1_Timer();
+        window.scrollBanner();
     }
     settle();
     // The mouse resting on the right-hand link area lights its frame.
