@@ -1,8 +1,7 @@
 #include "fractions/drobform.h"
 
-#include "calc/calcform.h"
-#include "common/words.h"
 #include "common/windowregistry.h"
+#include "common/words.h"
 #include "support/formdriver.h"
 #include "support/recorders.h"
 
@@ -24,7 +23,6 @@ private slots:
     void cleanup();
     void press_data();
     void press();
-    void calculatorKeyOpensIt();
 };
 
 void TestDrobForm::cleanup() {
@@ -69,28 +67,14 @@ void TestDrobForm::press() {
     QFETCH(QStringList, results);
 
     DrobForm& form = common::showWindow<DrobForm>();
-    MessageRecorder recorder;
+    const QString title = QStringLiteral("Цифроид 2 дробь");
     if (!before.isEmpty()) {
-        formdriver::setTexts(form, kInputs, before);
-        formdriver::press(form, "sloz");
-        recorder.clear();
+        formdriver::pressWith(form, kInputs, before, "sloz", {}, title);
     }
-    formdriver::setTexts(form, kInputs, typed);
-    formdriver::press(form, key);
-
-    QCOMPARE(recorder.texts(), messages);
-    for (const auto& shown : recorder.shown) {
-        QCOMPARE(shown.first, QStringLiteral("Цифроид 2 дробь"));
-    }
-    QCOMPARE(formdriver::texts(form, kResults), results);
-}
-
-void TestDrobForm::calculatorKeyOpensIt() {
-    calc::CalcForm calculator;
-    formdriver::press(calculator, "Command8");
-    DrobForm* form = common::existingWindow<DrobForm>();
-    QVERIFY(form && form->isVisible());
-    QCOMPARE(form->windowTitle(), QStringLiteral("Цифроид 2 - дробь 1.0"));
+    const auto row = formdriver::pressWith(form, kInputs, typed, key, kResults, title);
+    QCOMPARE(row.messages, messages);
+    QVERIFY(row.underTitle);
+    QCOMPARE(row.texts, results);
 }
 
 QTEST_MAIN(TestDrobForm)

@@ -1,8 +1,7 @@
 #include "geometry/vectorform.h"
 
-#include "calc/calcform.h"
-#include "common/words.h"
 #include "common/windowregistry.h"
+#include "common/words.h"
 #include "support/formdriver.h"
 #include "support/recorders.h"
 
@@ -74,7 +73,6 @@ private slots:
     void drawing_data();
     void drawing();
     void drawingsStayUntilErased();
-    void calculatorKeyOpensIt();
 };
 
 void TestVectorForm::cleanup() {
@@ -122,16 +120,11 @@ void TestVectorForm::keys() {
     QFETCH(L, results);
     QFETCH(L, messages);
 
-    VectorForm& form = vectorForm(typed);
-    MessageRecorder recorder;
-    press(form, key);
-
-    QCOMPARE(texts(form, kInputs), inputs);
-    QCOMPARE(texts(form, kResults), results);
-    QCOMPARE(recorder.texts(), messages);
-    for (const auto& shown : recorder.shown) {
-        QCOMPARE(shown.first, QStringLiteral("Цифроид 2 вектор"));
-    }
+    const auto row = formdriver::pressWith(common::showWindow<VectorForm>(), kInputs, typed, key,
+                                           kInputs + kResults, QStringLiteral("Цифроид 2 вектор"));
+    QCOMPARE(row.texts, inputs + results);
+    QCOMPARE(row.messages, messages);
+    QVERIFY(row.underTitle);
 }
 
 void TestVectorForm::drawing_data() {
@@ -182,15 +175,6 @@ void TestVectorForm::drawingsStayUntilErased() {
     QVERIFY(!form.isVisible());
     QCOMPARE(&common::showWindow<VectorForm>(), &form);
     QVERIFY(!anyRed(drawnArea(form)));
-}
-
-void TestVectorForm::calculatorKeyOpensIt() {
-    calc::CalcForm calculator;
-    QTest::mouseClick(calculator.findChild<QAbstractButton*>("Command2"), Qt::LeftButton);
-    VectorForm* form = common::existingWindow<VectorForm>();
-    QVERIFY(form);
-    QVERIFY(form->isVisible());
-    QCOMPARE(form->windowTitle(), QStringLiteral("Цифроид 2 вектор 1.0"));
 }
 
 QTEST_MAIN(TestVectorForm)
