@@ -3,8 +3,6 @@
 #include "common/address.h"
 #include "common/links.h"
 #include "common/twips.h"
-#include "common/windowregistry.h"
-#include "common/windowstyle.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -15,11 +13,13 @@
 
 namespace about {
 
-const QString AForm::kTitle = QStringLiteral("О программе");
-
 namespace {
 
 using common::twipsRect;
+
+// The window's size in twips.
+constexpr int kWidth = 6555;
+constexpr int kHeight = 7365;
 
 // The name of the maker's other calculator program.
 const QString kOtherProgram = QStringLiteral("Цифроид Плюс");
@@ -129,15 +129,14 @@ void setTextColour(QWidget& widget, QRgb colour) {
 
 } // namespace
 
-AForm::AForm(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("AForm"));
-    setWindowTitle(kTitle);
-    common::applyToolWindowStyle(*this);
+AForm::AForm(QWidget* parent) : ToolWindow("AForm", QStringLiteral("О программе"), parent) {
+    QWidget* page = &body();
+    page->setFixedSize(common::twipsToPixels(kWidth), common::twipsToPixels(kHeight));
     const QStringList sans{QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed")};
     setFont(fontOf(sans, 8.25));
 
-    const auto label = [this](const char* name, const QString& text, const QRect& area) {
-        auto* control = new QLabel(text, this);
+    const auto label = [page](const char* name, const QString& text, const QRect& area) {
+        auto* control = new QLabel(text, page);
         control->setObjectName(QString::fromLatin1(name));
         control->setGeometry(area);
         control->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -183,22 +182,24 @@ AForm::AForm(QWidget* parent) : QWidget(parent) {
           QStringLiteral("Сообщения об ошибках и собственные пожелания присылайте по адресу:"),
           twipsRect(105, 6615, 6255, 420));
     link("LabelAdr", common::links::kSupportMail, twipsRect(105, 6825, 1800, 225));
-    auto* ok = new QPushButton(QStringLiteral("Ok"), this);
+    auto* ok = new QPushButton(QStringLiteral("Ok"), page);
     ok->setObjectName(QStringLiteral("Command1"));
     ok->setGeometry(twipsRect(5880, 6930, 615, 375));
     ok->setAutoDefault(true);
     label("Label3", kFooter, twipsRect(0, 7035, 6255, 270));
     ok->raise(); // the footer line runs under the key
 
-    const auto labels = findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    const auto labels = page->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
     for (QLabel* text : labels) {
         fitText(*text);
     }
 
     // Every control reports the mouse moving over it, and only to this window's rules: a move
-    // over a control is never also a move over the window's background.
-    setMouseTracking(true);
-    const auto controls = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    // over a control is never also a move over the window's background. A move over the bare
+    // page is one over the window.
+    page->setMouseTracking(true);
+    page->installEventFilter(this);
+    const auto controls = page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* control : controls) {
         control->setMouseTracking(true);
         control->setAttribute(Qt::WA_NoMousePropagation);
@@ -208,22 +209,13 @@ AForm::AForm(QWidget* parent) : QWidget(parent) {
         }
     }
 
-    connect(ok, &QPushButton::clicked, this, &AForm::Command1_Click);
-    ok->setFocus();
-    common::fixSizeAndCenter(*this);
-}
-
-QSize AForm::sizeHint() const {
-    return {common::twipsToPixels(6555), common::twipsToPixels(7365)};
-}
-
-void AForm::Command1_Click() {
-    hide();
+    connect(ok, &QPushButton::clicked, this, &AForm::closeTool);
+    finish({ok});
 }
 
 bool AForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove) {
-        mouseOver(watched->objectName());
+        mouseOver(watched == &body() ? objectName() : watched->objectName());
     } else if (event->type() == QEvent::MouseButtonRelease) {
         const auto* release = static_cast<QMouseEvent*>(event);
         const auto* control = static_cast<QWidget*>(watched);
@@ -232,12 +224,7 @@ bool AForm::eventFilter(QObject* watched, QEvent* event) {
             openLink(watched->objectName());
         }
     }
-    return QWidget::eventFilter(watched, event);
-}
-
-void AForm::mouseMoveEvent(QMouseEvent* event) {
-    mouseOver(objectName());
-    QWidget::mouseMoveEvent(event);
+    return ToolWindow::eventFilter(watched, event);
 }
 
 void AForm::mouseOver(const QString& control) {
@@ -267,10 +254,6 @@ void AForm::paintLink(const char* link, QRgb colour) {
             setTextColour(*control, colour);
         }
     }
-}
-
-void showAbout() {
-    common::showWindow<AForm>();
 }
 
 } // namespace about

@@ -66,19 +66,6 @@ void ToolWindow::finish(std::initializer_list<QWidget*> tabOrder) {
     fixSizeAndCenter(*this);
 }
 
-void addToolMenus(QMainWindow& window, const ToolMenuNames& names,
-                  const std::function<void()>& close, const std::function<void()>& about) {
-    QMenuBar* bar = window.menuBar();
-    QMenu* file = named(bar->addMenu(words::kFileMenu), names.file);
-    QAction* closeItem = named(file->addAction(words::kClose), names.close);
-    closeItem->setShortcut(QKeySequence(Qt::Key_F12));
-    QMenu* help = named(bar->addMenu(words::kHelpMenu), names.help);
-    QAction* aboutItem = named(help->addAction(words::kAbout), names.about);
-    aboutItem->setShortcut(QKeySequence(Qt::Key_F2));
-    QObject::connect(closeItem, &QAction::triggered, &window, close);
-    QObject::connect(aboutItem, &QAction::triggered, &window, about);
-}
-
 void setAboutHandler(std::function<void()> show) {
     aboutSlot() = std::move(show);
 }

@@ -49,10 +49,6 @@ private:
     QWidget* body_;
 };
 
-// The old way of adding the two menus, until every window is a ToolWindow.
-void addToolMenus(QMainWindow& window, const ToolMenuNames& names,
-                  const std::function<void()>& close, const std::function<void()>& about);
-
 // "О программе" of every tool window: the program's shell says which window that is.
 void setAboutHandler(std::function<void()> show);
 void showAbout();

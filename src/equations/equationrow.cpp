@@ -1,5 +1,7 @@
 #include "equationrow.h"
 
+#include "common/controls.h"
+
 #include <QBoxLayout>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -117,6 +119,13 @@ void EquationRow::finish() {
     label_->move(label_->x(), (height - label_->height()) / 2);
     const QRect covered = childrenRect();
     setFixedSize(covered.right() + 1, height);
+}
+
+QVBoxLayout* makeLines(QWidget& body) {
+    auto* lines = new QVBoxLayout(&body);
+    common::setPageMargins(*lines);
+    lines->setSpacing(8);
+    return lines;
 }
 
 void addEquationLine(QBoxLayout& page, EquationRow& row, QPushButton& solve) {

@@ -7,6 +7,7 @@ class QLabel;
 class QBoxLayout;
 class QLineEdit;
 class QPushButton;
+class QVBoxLayout;
 
 namespace equations {
 
@@ -39,6 +40,9 @@ private:
     Text* label_;
     int boxWidth_;
 };
+
+// The lines of an equation window, one under the other, on its page.
+QVBoxLayout* makeLines(QWidget& body);
 
 // Lays out the equation with its "Решить >>" key at the right end of the line.
 void addEquationLine(QBoxLayout& page, EquationRow& row, QPushButton& solve);

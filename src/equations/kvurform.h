@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QWidget>
+#include "common/toolwindow.h"
+
 #include <array>
 
 class QLineEdit;
@@ -8,23 +9,20 @@ class QRadioButton;
 
 namespace equations {
 
-// The quadratic and biquadratic solver. "Закрыть" only hides it.
-class KVURForm : public QWidget {
+// The quadratic and biquadratic solver.
+class KVURForm : public common::ToolWindow {
     Q_OBJECT
 
 public:
-    static const QString kTitle; // "Цифроид 2 - решение квадратных и биквадратных уравнений"
-
     explicit KVURForm(QWidget* parent = nullptr);
 
-    void Command1_Click(); // "Решить >>"
-    void Command2_Click(); // "Закрыть"
-
 private:
-    QRadioButton* option2_;
-    QLineEdit* a_;
-    QLineEdit* b_;
-    QLineEdit* c_;
+    // "Решить >>": refuses a zero or empty a, reads b and c (an empty one as 0) and writes the
+    // roots of the chosen kind into `k1`..`k4`.
+    void solve();
+
+    QRadioButton* biquadratic_;
+    std::array<QLineEdit*, 3> coefficients_{}; // a, b, c
     std::array<QLineEdit*, 4> roots_{};
 };
 

@@ -1,28 +1,26 @@
 #pragma once
 
-#include <QWidget>
+#include "common/toolwindow.h"
 
 class QLineEdit;
 
 namespace equations {
 
-// The linear solver: a·x + b = c for x. "Закрыть" only hides it.
-class LINURForm : public QWidget {
+// The linear solver: a·x + b = c for x.
+class LINURForm : public common::ToolWindow {
     Q_OBJECT
 
 public:
-    static const QString kTitle; // "Цифроид 2 - решение линейных уравнений"
-
     explicit LINURForm(QWidget* parent = nullptr);
 
-    void Command2_Click(); // "Решить >>"
-    void Command1_Click(); // "Закрыть"
-
 private:
+    // "Решить >>": reads a, b and c (an empty one as 0) and writes the root into `k`.
+    void solve();
+
     QLineEdit* a_;
     QLineEdit* b_;
     QLineEdit* c_;
-    QLineEdit* k_;
+    QLineEdit* root_;
 };
 
 } // namespace equations

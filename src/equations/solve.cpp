@@ -1,7 +1,5 @@
 #include "solve.h"
 
-#include "common/numtext.h"
-
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
@@ -11,29 +9,17 @@ namespace equations {
 
 namespace {
 
-using common::formatNumber;
-
 bool allFinite(std::initializer_list<double> values) {
     return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
 }
 
-Answer overflow() {
-    return {{}, kOverflow};
-}
-
-// "Корней нет." in the boxes of the kind, after the message.
-Answer noRoots(Kind kind) {
-    const qsizetype boxes = kind == Kind::Biquadratic ? 4 : 2;
-    return {QStringList(boxes, kNoRoots), kNoRealRoots};
-}
-
 // The biquadratic whose substituted equation leaves one usable y: x = ±√y, or x = 0 alone.
-Answer rootsOfOne(double y) {
+QuadraticSolution rootsOfOne(double y) {
     const double root = std::sqrt(y);
     if (y == 0) {
-        return {{formatNumber(root), kOneRoot, kOneRoot, kOneRoot}, {}};
+        return {QuadraticVerdict::OneRoot, {root}};
     }
-    return {{formatNumber(root), formatNumber(-root), kTwoRoots, kTwoRoots}, {}};
+    return {QuadraticVerdict::TwoRoots, {root, -root}};
 }
 
 // The power of two that brings the largest coefficient into [0.5, 1): multiplying a, b and c
@@ -63,22 +49,23 @@ int scaleExponent(double a, double b, double c) {
 // digits, and the root is taken as 2c / (−b ∓ √D) instead, equal in exact arithmetic.
 constexpr double kCancellation = 10000;
 
-Answer quadratic(const QuadraticRoots& roots) {
+QuadraticSolution quadratic(const QuadraticRoots& roots) {
     if (roots.discriminant == QuadraticRoots::Discriminant::Zero) {
-        return {{formatNumber(roots.x1), kOneRootDoubled}, {}};
+        return {QuadraticVerdict::OneRootDoubled, {roots.x1}};
     }
-    return {{formatNumber(roots.x1), formatNumber(roots.x2)}, {}};
+    return {QuadraticVerdict::TwoRoots, {roots.x1, roots.x2}};
 }
 
-Answer biquadratic(const QuadraticRoots& roots) {
+QuadraticSolution biquadratic(const QuadraticRoots& roots) {
+    const QuadraticSolution none{QuadraticVerdict::NoRealRoots, {}};
     if (roots.discriminant == QuadraticRoots::Discriminant::Zero) {
         const double y = roots.x1;
-        return y < 0 ? noRoots(Kind::Biquadratic) : rootsOfOne(y);
+        return y < 0 ? none : rootsOfOne(y);
     }
     const double y1 = roots.x1;
     const double y2 = roots.x2;
     if (y1 < 0 && y2 < 0) {
-        return noRoots(Kind::Biquadratic);
+        return none;
     }
     if (y1 < 0) {
         return rootsOfOne(y2);
@@ -86,28 +73,24 @@ Answer biquadratic(const QuadraticRoots& roots) {
     if (y2 < 0) {
         return rootsOfOne(y1);
     }
-    // Both y non-negative (at most one of them zero, as D is positive): four roots, a zero
-    // one written twice as "0".
+    // Both y non-negative (at most one of them zero, as D is positive): four roots.
     const double r1 = std::sqrt(y1);
     const double r2 = std::sqrt(y2);
-    return {{formatNumber(r1), formatNumber(r2), formatNumber(-r1), formatNumber(-r2)}, {}};
+    return {QuadraticVerdict::FourRoots, {r1, r2, -r1, -r2}};
 }
 
 } // namespace
 
-Answer solveLinear(double a, double b, double c) {
+LinearSolution solveLinear(double a, double b, double c) {
     if (a == 0) {
-        if (b == c) {
-            return {{kAnyNumber}, {}};
-        }
-        return {{kNoRootsText}, kNoRootsMessage};
+        return {b == c ? LinearVerdict::AnyNumber : LinearVerdict::NoRoots};
     }
     const double difference = c - b;
     const double root = difference / a;
     if (!allFinite({difference, root})) {
-        return overflow();
+        return {LinearVerdict::Overflow};
     }
-    return {{formatNumber(root)}, {}};
+    return {LinearVerdict::Root, root};
 }
 
 std::optional<QuadraticRoots> quadraticRoots(double a, double b, double c) {
@@ -143,16 +126,16 @@ std::optional<QuadraticRoots> quadraticRoots(double a, double b, double c) {
     return QuadraticRoots{Discriminant::Positive, x1, x2};
 }
 
-Answer solveQuadratic(Kind kind, double a, double b, double c) {
+QuadraticSolution solveQuadratic(Kind kind, double a, double b, double c) {
     if (a == 0) {
-        return {{}, kZeroLeading};
+        return {QuadraticVerdict::ZeroLeading, {}};
     }
     const auto roots = quadraticRoots(a, b, c);
     if (!roots) {
-        return overflow();
+        return {QuadraticVerdict::Overflow, {}};
     }
     if (roots->discriminant == QuadraticRoots::Discriminant::Negative) {
-        return noRoots(kind);
+        return {QuadraticVerdict::NoRealRoots, {}};
     }
     return kind == Kind::Quadratic ? quadratic(*roots) : biquadratic(*roots);
 }

@@ -1,40 +1,23 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include <QList>
 
 #include <optional>
 
 // Solving the equations of the two solver windows, apart from the windows: the coefficients
-// come in as numbers, the texts for the result boxes and the message to show come out.
+// come in as numbers, the verdict and the roots come out.
 namespace equations {
 
-inline const QString kMessageTitle = QStringLiteral("Цифроид 2 уравнение");
-inline const QString kOverflow = QStringLiteral("Переполнение!");
+enum class LinearVerdict { Root, AnyNumber, NoRoots, Overflow };
 
-// Linear solver verdicts.
-inline const QString kAnyNumber = QStringLiteral("бесконечнечное множество");
-inline const QString kNoRootsText = QStringLiteral("корней нет");
-inline const QString kNoRootsMessage = QStringLiteral("Корней нет");
-
-// Quadratic and biquadratic solver verdicts.
-inline const QString kZeroLeading =
-    QStringLiteral("Коофициент при переменной X^2 не должен равняться нулю.");
-inline const QString kNoRealRoots = QStringLiteral("В данном уравнении нет корней.");
-inline const QString kNoRoots = QStringLiteral("Корней нет.");
-inline const QString kOneRootDoubled = QStringLiteral("Один корень(т.к. D=0).");
-inline const QString kOneRoot = QStringLiteral("Один корень.");
-inline const QString kTwoRoots = QStringLiteral("Два корня.");
-
-struct Answer {
-    QStringList boxes; // texts for the result boxes, the first box first; the rest keep theirs
-    QString message;   // shown under the window's title; empty for none
+struct LinearSolution {
+    LinearVerdict verdict = LinearVerdict::Root;
+    double root = 0; // with Root
 };
 
-// a·x + b = c. One text for the box `k`; "корней нет" comes with the message "Корней нет",
-// which the window shows after writing. Arithmetic beyond the double range gives no text and
-// the message "Переполнение!".
-Answer solveLinear(double a, double b, double c);
+// a·x + b = c. A zero a gives any number when b equals c and no root otherwise; c − b or the
+// root beyond the double range is an overflow.
+LinearSolution solveLinear(double a, double b, double c);
 
 enum class Kind { Quadratic, Biquadratic };
 
@@ -52,11 +35,22 @@ struct QuadraticRoots {
 // Nothing when a root lies beyond the double range.
 std::optional<QuadraticRoots> quadraticRoots(double a, double b, double c);
 
-// a·x² + b·x + c = 0 or a·x⁴ + b·x² + c = 0, for `k1`..`k4`. The quadratic writes two boxes,
-// the biquadratic four; with no real root the message "В данном уравнении нет корней." comes
-// with "Корней нет." in those boxes, and the window shows the message before writing. A zero
-// a gives only the message about the coefficient at X^2; a root beyond the double
-// range (for the biquadratic, a root y of the substituted equation) gives only "Переполнение!".
-Answer solveQuadratic(Kind kind, double a, double b, double c);
+enum class QuadraticVerdict {
+    ZeroLeading, // a is zero
+    Overflow,    // a root (for the biquadratic, a root y) beyond the double range
+    NoRealRoots,
+    OneRootDoubled, // the quadratic with D = 0
+    TwoRoots,       // the quadratic's x1, x2; the biquadratic's ±√y of its one usable y
+    OneRoot,        // the biquadratic's x = 0 alone
+    FourRoots,      // the biquadratic's √y1, √y2, −√y1, −√y2 (a zero y gives two zeros)
+};
+
+struct QuadraticSolution {
+    QuadraticVerdict verdict = QuadraticVerdict::NoRealRoots;
+    QList<double> roots; // in the order of the boxes k1..k4
+};
+
+// a·x² + b·x + c = 0 or a·x⁴ + b·x² + c = 0.
+QuadraticSolution solveQuadratic(Kind kind, double a, double b, double c);
 
 } // namespace equations

@@ -2,21 +2,17 @@
 
 #include "fractionlayout.h"
 
-#include "about/aform.h"
+#include "common/controls.h"
 #include "common/message.h"
 #include "common/numtext.h"
-#include "common/controls.h"
-#include "common/toolwindow.h"
-#include "common/windowregistry.h"
-#include "common/windowstyle.h"
+#include "common/words.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <array>
+#include <utility>
 
 namespace fractions {
-
-const QString DrobForm::kTitle = QStringLiteral("Цифроид 2 - дробь 1.0");
 
 namespace {
 
@@ -28,7 +24,7 @@ double valueOf(const QString& text) {
 } // namespace
 
 DrobForm::DrobForm(QWidget* parent)
-    : QMainWindow(parent),
+    : ToolWindow("DrobForm", QStringLiteral("Цифроид 2 - дробь 1.0"), parent),
       cl1_(common::makeBox("cl1", QStringLiteral("Числитель дроби 1"), nullptr)),
       zn1_(common::makeBox("zn1", QStringLiteral("Знаменатель дроби 1"), nullptr)),
       cl2_(common::makeBox("cl2", QStringLiteral("Числитель дроби 2"), nullptr)),
@@ -36,62 +32,27 @@ DrobForm::DrobForm(QWidget* parent)
       icl_(common::makeBox("icl", QStringLiteral("Числитель итога"), nullptr)),
       izn_(common::makeBox("izn", QStringLiteral("Знаменатель итога"), nullptr)),
       itdsv_(common::makeBox("itdsv", QStringLiteral("Десятичный вид"), nullptr)) {
-    setObjectName(QStringLiteral("DrobForm"));
-    setWindowTitle(kTitle);
-    common::applyToolWindowStyle(*this);
-
-    common::addToolMenus(
-        *this, {}, [this] { close_Click(); }, [this] { opg_Click(); });
-
-    auto* body = common::named(new QWidget(this), "body");
-    setCentralWidget(body);
-    const Keys keys = layOutFractions(*body, {{{cl1_, zn1_}, {cl2_, zn2_}, {icl_, izn_}}}, *itdsv_);
-
-    const std::array<QWidget*, 12> tabOrder{cl1_,     zn1_,          cl2_,          zn2_,
-                                            keys.add, keys.subtract, keys.multiply, keys.divide,
-                                            icl_,     izn_,          itdsv_,        keys.close};
-    for (std::size_t i = 1; i < tabOrder.size(); ++i) {
-        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    addMenus({});
+    QPushButton* close = makeCloseKey("close");
+    const Keys keys =
+        layOutFractions(body(), {{{cl1_, zn1_}, {cl2_, zn2_}, {icl_, izn_}}}, *itdsv_, *close);
+    const std::array<std::pair<QPushButton*, Operation>, 4> operations{{
+        {keys.add, Operation::Add},
+        {keys.subtract, Operation::Subtract},
+        {keys.multiply, Operation::Multiply},
+        {keys.divide, Operation::Divide},
+    }};
+    for (const auto& [key, operation] : operations) {
+        connect(key, &QPushButton::clicked, this, [this, operation] { apply(operation); });
     }
-
-    connect(keys.add, &QPushButton::clicked, this, &DrobForm::sloz_Click);
-    connect(keys.subtract, &QPushButton::clicked, this, &DrobForm::vct_Click);
-    connect(keys.multiply, &QPushButton::clicked, this, &DrobForm::umn_Click);
-    connect(keys.divide, &QPushButton::clicked, this, &DrobForm::razdelit_Click);
-    connect(keys.close, &QPushButton::clicked, this, &DrobForm::close_Click);
-
-    cl1_->setFocus();
-    common::fixSizeAndCenter(*this);
-}
-
-void DrobForm::sloz_Click() {
-    operate(Operation::Add);
-}
-
-void DrobForm::vct_Click() {
-    operate(Operation::Subtract);
-}
-
-void DrobForm::umn_Click() {
-    operate(Operation::Multiply);
-}
-
-void DrobForm::razdelit_Click() {
-    operate(Operation::Divide);
-}
-
-void DrobForm::close_Click() {
-    hide();
-}
-
-void DrobForm::opg_Click() {
-    about::showAbout();
+    finish({cl1_, zn1_, cl2_, zn2_, keys.add, keys.subtract, keys.multiply, keys.divide, icl_, izn_,
+            itdsv_, close});
 }
 
 // Reads the boxes in the order cl1, cl2, zn1, zn2, each through the numeric check with its own
 // message. A box that is not a number keeps the value read before. zn2 is not read at all
 // while the kept denominator of fraction 1 is zero.
-void DrobForm::ust() {
+DrobForm::Reading DrobForm::readInputs() {
     const common::Report report = common::reporterFor(kMessageTitle);
     bool notNumeric = false;
     bool zeroDenominator = false;
@@ -122,31 +83,29 @@ void DrobForm::ust() {
         zeroDenominator = den2_ == 0;
     }
 
-    errState_ = notNumeric ? kErrNotNumber : zeroDenominator ? kErrZeroDenominator : kErrNone;
+    if (notNumeric) {
+        return Reading::NotNumber;
+    }
+    return zeroDenominator ? Reading::ZeroDenominator : Reading::Numbers;
 }
 
-void DrobForm::operate(Operation operation) {
-    ust();
-    if (errState_ == kErrNotNumber) {
+void DrobForm::apply(Operation operation) {
+    const Reading reading = readInputs();
+    if (reading == Reading::NotNumber) {
         return; // the numeric check has told the user
     }
-    if (errState_ == kErrZeroDenominator) {
+    if (reading == Reading::ZeroDenominator) {
         common::showMessage(kMessageTitle, kZeroDenominator);
         return;
     }
     const Result result = calculate(operation, {valueOf(num1_), valueOf(den1_)}, {num2_, den2_});
-    if (!result.message.isEmpty()) {
-        common::showMessage(kMessageTitle, result.message);
+    if (!result.ok()) {
+        common::showMessage(kMessageTitle, common::words::faultMessage(result.fault));
         return;
     }
-    itdsv_->setText(result.decimal);
-    icl_->setText(result.numerator);
-    izn_->setText(result.denominator);
-    errState_ = kErrNone;
-}
-
-void showFractions() {
-    common::showWindow<DrobForm>();
+    itdsv_->setText(common::formatNumber(result.decimal));
+    icl_->setText(common::formatNumber(result.fraction.numerator));
+    izn_->setText(common::formatNumber(result.fraction.denominator));
 }
 
 } // namespace fractions

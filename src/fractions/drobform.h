@@ -2,36 +2,33 @@
 
 #include "fraction.h"
 
-#include <QMainWindow>
+#include "common/toolwindow.h"
+
+#include <QString>
 
 class QLineEdit;
 
 namespace fractions {
 
+inline const QString kMessageTitle = QStringLiteral("Цифроид 2 дробь");
+inline const QString kZeroDenominator =
+    QStringLiteral("Знаменатель у дроби не может равняться нулю!");
+
 // The fraction calculator: two common fractions, one of the four operations, and the reduced
-// result with its decimal value. "Закрыть" only hides it.
-class DrobForm : public QMainWindow {
+// result with its decimal value.
+class DrobForm : public common::ToolWindow {
     Q_OBJECT
 
 public:
-    static const QString kTitle; // "Цифроид 2 - дробь 1.0"
-
     explicit DrobForm(QWidget* parent = nullptr);
 
-    void sloz_Click();     // "Сложить ( + )"
-    void vct_Click();      // "Вычесть  ( - )"
-    void umn_Click();      // "Умножить ( * )"
-    void razdelit_Click(); // "Разделить ( / )"
-    void close_Click();    // "Закрыть"
-    void opg_Click();      // "О программе"
-
 private:
-    static constexpr qint16 kErrNone = 0;
-    static constexpr qint16 kErrNotNumber = -1;
-    static constexpr qint16 kErrZeroDenominator = -2;
+    // How reading the two fractions went.
+    enum class Reading { Numbers, NotNumber, ZeroDenominator };
 
-    void ust();
-    void operate(Operation operation);
+    Reading readInputs();
+    // An operation key: the result of the two fractions as read, or the message that refuses it.
+    void apply(Operation operation);
 
     QLineEdit* cl1_;
     QLineEdit* zn1_;
@@ -46,11 +43,6 @@ private:
     double den2_ = 0;
     QString num1_;
     double num2_ = 0;
-    qint16 errState_ = kErrNone;
 };
-
-// Creates the fraction calculator if needed and shows it; the calculator's "Дробный
-// калькулятор".
-void showFractions();
 
 } // namespace fractions

@@ -1,7 +1,5 @@
 #include "fraction.h"
 
-#include "common/numtext.h"
-
 #include <cmath>
 #include <cstdint>
 #include <numeric>
@@ -34,11 +32,8 @@ Fraction combined(Operation operation, Fraction first, Fraction second) {
     return {};
 }
 
-// The message alone: no box is written.
-Result refusal(const QString& message) {
-    Result result;
-    result.message = message;
-    return result;
+Result refusal(common::Fault fault) {
+    return {{}, 0, fault};
 }
 
 } // namespace
@@ -58,7 +53,7 @@ Fraction reduced(Fraction fraction) {
 
 Result calculate(Operation operation, Fraction first, Fraction second) {
     if (operation == Operation::Divide && second.numerator == 0) {
-        return refusal(kDivisionByZero);
+        return refusal(common::Fault::DivisionByZero);
     }
     const Fraction result = reduced(combined(operation, first, second));
     const double decimal = result.numerator / result.denominator;
@@ -66,12 +61,9 @@ Result calculate(Operation operation, Fraction first, Fraction second) {
     // range as well.
     if (!std::isfinite(result.numerator) || !std::isfinite(result.denominator) ||
         !std::isfinite(decimal)) {
-        return refusal(kOverflow);
+        return refusal(common::Fault::Overflow);
     }
-    return {common::formatNumber(decimal),
-            common::formatNumber(result.numerator),
-            common::formatNumber(result.denominator),
-            {}};
+    return {result, decimal, common::Fault::None};
 }
 
 } // namespace fractions

@@ -1,7 +1,7 @@
 #include "fractionlayout.h"
 
-#include "common/suitelook.h"
 #include "common/controls.h"
+#include "common/suitelook.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -101,13 +101,12 @@ QGridLayout* fractionGrid(QWidget& body, const std::array<FractionBoxes, 3>& fra
 } // namespace
 
 Keys layOutFractions(QWidget& body, const std::array<FractionBoxes, 3>& fractions,
-                     QLineEdit& decimal) {
+                     QLineEdit& decimal, QPushButton& close) {
     const Keys keys{
         common::makeButton("sloz", QStringLiteral("Сложить ( + )"), &body),
         common::makeButton("vct", QStringLiteral("Вычесть  ( - )"), &body),
         common::makeButton("umn", QStringLiteral("Умножить ( * )"), &body),
         common::makeButton("razdelit", QStringLiteral("Разделить ( / )"), &body),
-        common::makeButton("close", QStringLiteral("Закрыть"), &body),
     };
 
     auto* page = new QVBoxLayout(&body);
@@ -133,7 +132,7 @@ Keys layOutFractions(QWidget& body, const std::array<FractionBoxes, 3>& fraction
     decimalLine->addWidget(&decimal, 1);
     page->addLayout(decimalLine);
 
-    common::addCloseLine(*page, *keys.close);
+    common::addCloseLine(*page, close);
     return keys;
 }
 

@@ -14,19 +14,18 @@ struct FractionBoxes {
     QLineEdit* denominator;
 };
 
-// The window's keys, made by the layout.
+// The operation keys, made by the layout.
 struct Keys {
     QPushButton* add;
     QPushButton* subtract;
     QPushButton* multiply;
     QPushButton* divide;
-    QPushButton* close;
 };
 
 // Lays the fraction window out as on a school page: fraction 1, fraction 2, "=" and the result
 // side by side with one bar under the numerators, their headings above; the four operation
-// keys, the decimal value and "Закрыть" below.
+// keys, the decimal value and the window's `close` key below.
 Keys layOutFractions(QWidget& body, const std::array<FractionBoxes, 3>& fractions,
-                     QLineEdit& decimal);
+                     QLineEdit& decimal, QPushButton& close);
 
 } // namespace fractions

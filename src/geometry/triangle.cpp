@@ -1,7 +1,6 @@
 #include "triangle.h"
 
 #include "common/angles.h"
-#include "common/numtext.h"
 
 #include <cmath>
 
@@ -9,51 +8,39 @@ namespace geometry {
 
 namespace {
 
-// A value as the solver holds it: the text it was typed as, until a step computes it.
+// A value as the solver holds it: given by the user until a step computes it.
 struct Value {
     double number = 0;
-    QString text; // empty once computed
+    bool given = true;
 
     bool present() const { return number != 0; }
     void set(double computed) {
         number = computed;
-        text.clear();
+        given = false;
     }
-    QString shown() const {
+    TriangleValue result() const {
         if (!present()) {
-            return kCannotFind;
+            return {};
         }
-        return text.isEmpty() ? common::formatNumber(number) : text;
+        return {number, given ? Found::Given : Found::Computed};
     }
 };
 
-Value given(const QString& text) {
-    return {common::parseNumber(text).value_or(0), text};
-}
-
-// The number of a text the numeric check accepted.
-double numberOf(const QString& text) {
-    return common::parseNumber(text).value_or(0);
-}
-
-QStringList consistencyMessages(const TriangleGivens& g) {
-    const double a = numberOf(g.angleA);
-    const double b = numberOf(g.angleB);
-    const double ab = numberOf(g.ab);
-    QStringList messages;
-    if (a != 0 && b != 0 && std::floor(a) + std::floor(b) > 90) {
-        messages << kAngleSum;
+QList<Check> failedChecks(const TriangleGivens& g) {
+    QList<Check> failed;
+    if (g.angleA != 0 && g.angleB != 0 && std::floor(g.angleA) + std::floor(g.angleB) > 90) {
+        failed << Check::WholeDegrees;
     }
-    if (a >= 90 || b >= 90) {
-        messages << kAngleSum;
+    if (g.angleA >= 90 || g.angleB >= 90) {
+        failed << Check::RightAngle;
     }
-    if (ab != 0 && numberOf(g.ac) >= ab) {
-        messages << kHypotenuseAC + g.ab + g.ac;
+    if (g.ab != 0 && g.ac >= g.ab) {
+        failed << Check::LegAC;
     }
-    if (ab != 0 && numberOf(g.bc) >= ab) {
-        messages << kHypotenuseBC;
+    if (g.ab != 0 && g.bc >= g.ab) {
+        failed << Check::LegBC;
     }
-    return messages;
+    return failed;
 }
 
 // √|c² − b²|; when the squares leave the range (or vanish below it) the same value from
@@ -81,18 +68,18 @@ double rad(double degrees) {
 
 } // namespace
 
-TriangleAnswer solveTriangle(const TriangleGivens& givens) {
-    TriangleAnswer answer{consistencyMessages(givens), {}};
-    if (!answer.messages.isEmpty()) {
-        return answer;
+TriangleSolution solveTriangle(const TriangleGivens& givens) {
+    TriangleSolution solution;
+    solution.failed = failedChecks(givens);
+    if (!solution.failed.isEmpty()) {
+        return solution;
     }
 
-    Value A = given(givens.angleA);
-    Value B = given(givens.angleB);
-    Value c = given(givens.ab);
-    Value b = given(givens.ac);
-    Value a;
-    a.set(numberOf(givens.bc)); // BC is held as its number
+    Value A{givens.angleA};
+    Value B{givens.angleB};
+    Value c{givens.ab};
+    Value b{givens.ac};
+    Value a{givens.bc};
 
     if (a.present() && b.present() && !c.present()) {
         c.set(hypotenuse(b.number, a.number));
@@ -164,17 +151,14 @@ TriangleAnswer solveTriangle(const TriangleGivens& givens) {
         A.set(90 - B.number);
     }
 
-    const Value* values[kTriangleValues] = {&A, &B, &c, &b, &a};
-    for (const Value* value : values) {
-        if (!std::isfinite(value->number)) {
-            answer.messages << kTriangleOverflow;
-            return answer;
+    const std::array<const Value*, kTriangleValues> values{&A, &B, &c, &b, &a};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (!std::isfinite(values[i]->number)) {
+            return {{}, true, {}};
         }
+        solution.values[i] = values[i]->result();
     }
-    for (const Value* value : values) {
-        answer.boxes << value->shown();
-    }
-    return answer;
+    return solution;
 }
 
 } // namespace geometry

@@ -1,45 +1,52 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include <QList>
 #include <array>
+#include <cstddef>
 
 // Solving a right triangle ABC with the right angle at C, apart from its window: the givens
-// come in as the texts read from the input boxes, the texts for the result boxes and the
-// messages to show come out.
+// come in as numbers, the failed checks or the five values come out.
 namespace geometry {
 
-inline const QString kTriangleTitle = QStringLiteral("Цифроид 2 треугольник");
-inline const QString kAngleSum = QStringLiteral("Сумма углов должна = 90 ");
-inline const QString kHypotenuseAC =
-    QStringLiteral("Гипотенуза(AB) должна быть больше катета(AC)!");
-inline const QString kHypotenuseBC =
-    QStringLiteral("Гипотенуза(AB) должна быть больше катета(BC)!");
-inline const QString kCannotFind = QStringLiteral("Невозможно найти");
-inline const QString kTriangleOverflow = QStringLiteral("Переполнение!");
+// The five values, in the order of the window's rows.
+enum class Side { AngleA, AngleB, AB, AC, BC };
+inline constexpr std::size_t kTriangleValues = 5;
 
-// What the user gave, each text already accepted by the numeric check. A zero means "not
-// given". Angles are in degrees.
+// What the user gave: angles in degrees, AB the hypotenuse, AC the leg next to A, BC the leg
+// opposite A. A zero means "not given".
 struct TriangleGivens {
-    QString angleA;
-    QString angleB;
-    QString ab; // the hypotenuse
-    QString ac; // the leg next to A
-    QString bc; // the leg opposite A
+    double angleA = 0;
+    double angleB = 0;
+    double ab = 0;
+    double ac = 0;
+    double bc = 0;
 };
 
-enum Side { AngleA, AngleB, SideAB, SideAC, SideBC, kTriangleValues };
-
-struct TriangleAnswer {
-    // Messages to show in order: every consistency check that fails, or "Переполнение!".
-    QStringList messages;
-    // Texts for the result boxes A, B, AB, AC, BC; empty when nothing is to be written.
-    QStringList boxes;
+// The consistency checks of "Найти >>", in the order they are made.
+enum class Check {
+    WholeDegrees, // the whole parts of two given angles add up to more than 90
+    RightAngle,   // an angle of 90 or more
+    LegAC,        // AC not below a given AB
+    LegBC,        // BC not below a given AB
 };
 
-// The consistency checks and the solving steps of "Найти >>". A given angle, AB or AC is
-// written back as typed ("5,0" stays "5,0"); BC and every derived value go through the number
-// text; what stays zero reads "Невозможно найти". Angles are never derived from two sides.
-TriangleAnswer solveTriangle(const TriangleGivens& givens);
+enum class Found { Given, Computed, NotFound };
+
+struct TriangleValue {
+    double value = 0;
+    Found found = Found::NotFound;
+};
+
+struct TriangleSolution {
+    QList<Check> failed; // every failed check; nothing is solved then
+    bool overflow = false;
+    std::array<TriangleValue, kTriangleValues> values{}; // by Side
+
+    const TriangleValue& at(Side side) const { return values[static_cast<std::size_t>(side)]; }
+};
+
+// The checks, then the solving steps. A value that stays zero is not found; angles are never
+// derived from two sides. A value beyond the double range is an overflow.
+TriangleSolution solveTriangle(const TriangleGivens& givens);
 
 } // namespace geometry

@@ -3,15 +3,11 @@
 #include <QLineF>
 #include <QPointF>
 #include <QRectF>
-#include <QString>
 #include <optional>
 
 // The vector tool apart from its window: the three calculations on a vector given by its two
 // ends, the drawing scale, and where the plane's points lie on the drawing, in twips.
 namespace geometry {
-
-inline const QString kVectorTitle = QStringLiteral("Цифроид 2 вектор");
-inline const QString kVectorOverflow = QStringLiteral("Переполнение!");
 
 // The start (x1; y1) and the end (x2; y2).
 struct VectorEnds {

@@ -1,57 +1,40 @@
 #pragma once
 
 #include "vectorcalc.h"
+#include "vectorlayout.h"
 
-#include <QMainWindow>
-
-class QLineEdit;
+#include "common/toolwindow.h"
 
 namespace geometry {
 
-class VectorPlane;
-
 // The vector tool: a vector given by the coordinates of its two ends, its coordinates, length
-// and midpoint, and its drawing to scale. "Закрыть" only hides it.
-class VectorForm : public QMainWindow {
+// and midpoint, and its drawing to scale.
+class VectorForm : public common::ToolWindow {
     Q_OBJECT
 
 public:
-    static const QString kCaption; // "Цифроид 2 вектор 1.0"
-
     explicit VectorForm(QWidget* parent = nullptr);
 
-    void kord_Click(); // "Найти координату вектора"
-    void dlina_Click(); // "Найти расстояние между точками (длину вектора)"
-    void Command1_Click(); // "Найти координату середины вектора"
-    void Pict_Click();     // "Нарисовать >>"
-    void Clear_Click();    // "Очистить"
-    void close_Click();    // menu "Закрыть"
-    void opg_Click();      // menu "О программе"
+    // Hides the window and erases the drawing, which does not outlast it.
+    void closeTool() override;
 
 private:
-    // Reads the four coordinates and the scale, in that order, into the fields; false when a
-    // box fails (its message shown) and the key is to do nothing.
-    bool ust();
+    // Reads the coordinates X1, X2, Y1, Y2 (an empty one as 0) and the scale (an empty one as
+    // 1), in that order; false when a box fails (its message shown) and the key is to do
+    // nothing.
+    bool readInputs();
     // Reads the boxes and tells whether there is a vector to work on.
     bool readVector();
 
-    QLineEdit* tx1_;
-    QLineEdit* ty1_;
-    QLineEdit* tx2_;
-    QLineEdit* ty2_;
-    QLineEdit* tRst_;
-    QLineEdit* tkordx_;
-    QLineEdit* tkordy_;
-    QLineEdit* tSerx_;
-    QLineEdit* tSery_;
-    QLineEdit* mstb_;
-    VectorPlane* plane_;
+    void showCoordinates(); // "Найти координату вектора"
+    void showLength(); // "Найти расстояние между точками (длину вектора)"
+    void showMiddle(); // "Найти координату середины вектора"
+    void draw();       // "Нарисовать >>"
+    void erase();      // "Очистить"
 
+    VectorControls controls_;
     VectorEnds ends_;
-    int mst_ = 0;
+    int scale_ = 0;
 };
-
-// Creates the vector tool if needed and shows it; the calculator's "Вектор".
-void showVector();
 
 } // namespace geometry

@@ -29,11 +29,11 @@ QStringList litLinks(const AForm& form) {
     return lit;
 }
 
-// A point of the window's own background, clear of every control.
-QPoint backgroundPoint(const AForm& form) {
-    for (int y = 0; y < form.height(); y += 3) {
-        for (int x = 0; x < form.width(); x += 3) {
-            if (form.childAt(x, y) == nullptr) {
+// A point of the window's bare page, clear of every control.
+QPoint backgroundPoint(const QWidget& page) {
+    for (int y = 0; y < page.height(); y += 3) {
+        for (int x = 0; x < page.width(); x += 3) {
+            if (page.childAt(x, y) == nullptr) {
                 return {x, y};
             }
         }
@@ -44,9 +44,10 @@ QPoint backgroundPoint(const AForm& form) {
 // A mouse movement with no button held, as the window system hands it to the control under
 // the mouse: the control's own handler, then its parents' unless the control stops it.
 void moveOver(AForm& form, const QString& name) {
-    QWidget* control = name == u"AForm" ? &form : form.findChild<QWidget*>(name);
+    QWidget* page = form.centralWidget();
+    QWidget* control = name == u"AForm" ? page : form.findChild<QWidget*>(name);
     QVERIFY2(control, qPrintable(name));
-    const QPoint local = control == &form ? backgroundPoint(form) : control->rect().center();
+    const QPoint local = control == page ? backgroundPoint(*page) : control->rect().center();
     QMouseEvent move(QEvent::MouseMove, local, control->mapToGlobal(local), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(control, &move);

@@ -1,10 +1,12 @@
-#include "equations/solve.h"
+#include "common/words.h"
+#include "equations/equationwords.h"
 
 #include <QtTest>
 #include <bit>
 #include <cmath>
 
 using namespace equations;
+using common::words::kOverflow;
 
 class TestEquationSolve : public QObject {
     Q_OBJECT
@@ -48,7 +50,7 @@ void TestEquationSolve::linear() {
     QFETCH(double, c);
     QFETCH(QStringList, boxes);
     QFETCH(QString, message);
-    const Answer answer = solveLinear(a, b, c);
+    const Answer answer = linearAnswer(solveLinear(a, b, c));
     QCOMPARE(answer.boxes, boxes);
     QCOMPARE(answer.message, message);
 }
@@ -134,8 +136,8 @@ void TestEquationSolve::quadratic() {
     QFETCH(double, c);
     QFETCH(QStringList, boxes);
     QFETCH(QString, message);
-    const Answer answer =
-        solveQuadratic(biquadratic ? Kind::Biquadratic : Kind::Quadratic, a, b, c);
+    const Kind kind = biquadratic ? Kind::Biquadratic : Kind::Quadratic;
+    const Answer answer = quadraticAnswer(kind, solveQuadratic(kind, a, b, c));
     QCOMPARE(answer.boxes, boxes);
     QCOMPARE(answer.message, message);
 }

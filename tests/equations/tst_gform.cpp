@@ -3,6 +3,7 @@
 #include "equations/linurform.h"
 
 #include "about/aform.h"
+#include "common/toolwindow.h"
 #include "common/windowregistry.h"
 #include "support/formdriver.h"
 #include "support/recorders.h"
@@ -20,10 +21,7 @@ using equations::LINURForm;
 namespace {
 
 GForm& chooser() {
-    equations::showChooser();
-    GForm* form = common::existingWindow<GForm>();
-    Q_ASSERT(form);
-    return *form;
+    return common::showWindow<GForm>();
 }
 
 void choose(GForm& form, const QString& option) {
@@ -40,6 +38,9 @@ class TestGForm : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() {
+        common::setAboutHandler([] { common::showWindow<about::AForm>(); });
+    }
     void cleanup();
     void routing_data();
     void routing();

@@ -1,7 +1,7 @@
 #include "equations/kvurform.h"
 
-#include "common/words.h"
 #include "common/windowregistry.h"
+#include "common/words.h"
 #include "support/formdriver.h"
 #include "support/recorders.h"
 
@@ -97,15 +97,13 @@ void TestKvurForm::solve() {
     QFETCH(QStringList, messages);
 
     KVURForm& form = common::showWindow<KVURForm>();
-    MessageRecorder recorder;
-    ::solve(form, biquadratic, typed);
-
-    QCOMPARE(texts(form, {"a", "b", "c"}), coefficients);
-    QCOMPARE(texts(form, {"k1", "k2", "k3", "k4"}), roots);
-    QCOMPARE(recorder.texts(), messages);
-    for (const auto& shown : recorder.shown) {
-        QCOMPARE(shown.first, QStringLiteral("Цифроид 2 уравнение"));
-    }
+    form.findChild<QRadioButton*>(biquadratic ? "Option2" : "Option1")->setChecked(true);
+    const auto row = formdriver::pressWith(form, {"a", "b", "c"}, typed, "Command1",
+                                           {"a", "b", "c", "k1", "k2", "k3", "k4"},
+                                           QStringLiteral("Цифроид 2 уравнение"));
+    QCOMPARE(row.texts, coefficients + roots);
+    QCOMPARE(row.messages, messages);
+    QVERIFY(row.underTitle);
 }
 
 void TestKvurForm::earlierRootsStayAfterAKindSwitch() {

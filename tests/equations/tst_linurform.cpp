@@ -1,8 +1,7 @@
 #include "equations/linurform.h"
-#include "equations/solve.h"
 
-#include "common/words.h"
 #include "common/windowregistry.h"
+#include "common/words.h"
 #include "support/formdriver.h"
 #include "support/recorders.h"
 
@@ -61,21 +60,12 @@ void TestLinurForm::solve() {
     QFETCH(QStringList, after);
     QFETCH(QStringList, messages);
 
-    LINURForm& form = common::showWindow<LINURForm>();
-    const char* names[] = {"a", "b", "c", "k"};
-    for (int i = 0; i < 3; ++i) {
-        box(form, names[i])->setText(typed[i]);
-    }
-    MessageRecorder recorder;
-    press(form, "Command2");
-
-    for (int i = 0; i < 4; ++i) {
-        QCOMPARE(box(form, names[i])->text(), after[i]);
-    }
-    QCOMPARE(recorder.texts(), messages);
-    for (const auto& shown : recorder.shown) {
-        QCOMPARE(shown.first, QStringLiteral("Цифроид 2 уравнение"));
-    }
+    const auto row =
+        formdriver::pressWith(common::showWindow<LINURForm>(), {"a", "b", "c"}, typed, "Command2",
+                              {"a", "b", "c", "k"}, QStringLiteral("Цифроид 2 уравнение"));
+    QCOMPARE(row.texts, after);
+    QCOMPARE(row.messages, messages);
+    QVERIFY(row.underTitle);
 }
 
 void TestLinurForm::noRootsMessageFollowsTheVerdict() {

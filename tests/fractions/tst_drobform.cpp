@@ -67,20 +67,14 @@ void TestDrobForm::press() {
     QFETCH(QStringList, results);
 
     DrobForm& form = common::showWindow<DrobForm>();
-    MessageRecorder recorder;
+    const QString title = QStringLiteral("Цифроид 2 дробь");
     if (!before.isEmpty()) {
-        formdriver::setTexts(form, kInputs, before);
-        formdriver::press(form, "sloz");
-        recorder.clear();
+        formdriver::pressWith(form, kInputs, before, "sloz", {}, title);
     }
-    formdriver::setTexts(form, kInputs, typed);
-    formdriver::press(form, key);
-
-    QCOMPARE(recorder.texts(), messages);
-    for (const auto& shown : recorder.shown) {
-        QCOMPARE(shown.first, QStringLiteral("Цифроид 2 дробь"));
-    }
-    QCOMPARE(formdriver::texts(form, kResults), results);
+    const auto row = formdriver::pressWith(form, kInputs, typed, key, kResults, title);
+    QCOMPARE(row.messages, messages);
+    QVERIFY(row.underTitle);
+    QCOMPARE(row.texts, results);
 }
 
 QTEST_MAIN(TestDrobForm)

@@ -1,3 +1,5 @@
+#include "common/numtext.h"
+#include "common/words.h"
 #include "fractions/fraction.h"
 
 #include <QtTest>
@@ -66,9 +68,12 @@ void TestFraction::calculate() {
 
     const fractions::Result result =
         fractions::calculate(operation, {abcd[0], abcd[1]}, {abcd[2], abcd[3]});
-    QCOMPARE(result.message, message);
-    if (message.isEmpty()) {
-        QCOMPARE((QStringList{result.numerator, result.denominator, result.decimal}), shown);
+    QCOMPARE(common::words::faultMessage(result.fault), message);
+    if (result.ok()) {
+        const auto text = common::formatNumber;
+        QCOMPARE((QStringList{text(result.fraction.numerator), text(result.fraction.denominator),
+                              text(result.decimal)}),
+                 shown);
     }
 }
 

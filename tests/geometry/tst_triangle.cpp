@@ -1,8 +1,7 @@
-#include "geometry/triangle.h"
+#include "common/words.h"
+#include "geometry/trianglewords.h"
 
 #include <QtTest>
-
-using geometry::TriangleGivens;
 
 namespace {
 
@@ -68,7 +67,7 @@ void TestTriangle::solve_data() {
         << L{"0", "0", "0", "3E-200", "4E-200"} << L{kNone, kNone, "5E-200", "3E-200", "4E-200"}
         << L{};
     QTest::newRow("tiny angle: the sides leave the range")
-        << L{"1E-310", "0", "0", "0", "1"} << L{} << L{kTriangleOverflow};
+        << L{"1E-310", "0", "0", "0", "1"} << L{} << L{common::words::kOverflow};
 }
 
 void TestTriangle::solve() {
@@ -76,8 +75,8 @@ void TestTriangle::solve() {
     QFETCH(QStringList, boxes);
     QFETCH(QStringList, messages);
 
-    const auto answer = geometry::solveTriangle(
-        TriangleGivens{givens[0], givens[1], givens[2], givens[3], givens[4]});
+    using namespace geometry;
+    const auto answer = triangleAnswer(solveTriangle(parseGivens(givens)), givens);
     QCOMPARE(answer.boxes, boxes);
     QCOMPARE(answer.messages, messages);
 }

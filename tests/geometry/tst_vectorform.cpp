@@ -120,16 +120,11 @@ void TestVectorForm::keys() {
     QFETCH(L, results);
     QFETCH(L, messages);
 
-    VectorForm& form = vectorForm(typed);
-    MessageRecorder recorder;
-    press(form, key);
-
-    QCOMPARE(texts(form, kInputs), inputs);
-    QCOMPARE(texts(form, kResults), results);
-    QCOMPARE(recorder.texts(), messages);
-    for (const auto& shown : recorder.shown) {
-        QCOMPARE(shown.first, QStringLiteral("Цифроид 2 вектор"));
-    }
+    const auto row = formdriver::pressWith(common::showWindow<VectorForm>(), kInputs, typed, key,
+                                           kInputs + kResults, QStringLiteral("Цифроид 2 вектор"));
+    QCOMPARE(row.texts, inputs + results);
+    QCOMPARE(row.messages, messages);
+    QVERIFY(row.underTitle);
 }
 
 void TestVectorForm::drawing_data() {
