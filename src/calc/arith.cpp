@@ -19,16 +19,17 @@ QString pendingSign(Pending operation) {
     }
 }
 
-Outcome applyPending(Pending operation, double a, double b) {
+Outcome applyPending(Pending operation, const Number& a, const Number& b) {
+    using common::shown;
     switch (operation) {
     case Pending::Add:
-        return finite(a + b);
+        return shown(a + b);
     case Pending::Subtract:
-        return finite(a - b);
+        return shown(a - b);
     case Pending::Multiply:
-        return finite(a * b);
+        return shown(a * b);
     case Pending::Divide:
-        return b == 0 ? Outcome{0, Fault::DivisionByZero} : finite(a / b);
+        return b.isZero() ? common::failed(Fault::DivisionByZero) : shown(a / b);
     case Pending::Power:
         return power(a, b);
     case Pending::ReciprocalPower:
@@ -41,20 +42,20 @@ Outcome applyPending(Pending operation, double a, double b) {
     return {b, Fault::None};
 }
 
-Outcome percentOf(Pending operation, double a, double b) {
-    const Outcome share = finite(a / 100 * b);
-    if (!share.ok()) {
-        return share;
-    }
+Outcome percentOf(Pending operation, const Number& a, const Number& b) {
+    using common::shown;
+    // The share is the value shown had "%" no operation to finish; the sum, difference or
+    // quotient is taken with it exactly.
+    const Number share = a / Number(100) * b;
     switch (operation) {
     case Pending::Add:
-        return finite(a + share.value);
+        return shown(a + share);
     case Pending::Subtract:
-        return finite(a - share.value);
+        return shown(a - share);
     case Pending::Divide:
-        return share.value == 0 ? Outcome{0, Fault::DivisionByZero} : finite(a / share.value);
+        return share.isZero() ? common::failed(Fault::DivisionByZero) : shown(a / share);
     default:
-        return share;
+        return shown(share);
     }
 }
 

@@ -7,6 +7,7 @@
 namespace calc {
 
 using common::Fault;
+using common::Number;
 using common::Outcome;
 
 // The calculator's one pending two-operand operation. The reciprocal power is "x^y" with a
@@ -17,10 +18,10 @@ enum class Pending { None, Add, Subtract, Multiply, Divide, Power, ReciprocalPow
 QString pendingSign(Pending operation);
 
 // The pending operation applied by "=". No operation gives the second operand back.
-Outcome applyPending(Pending operation, double a, double b);
+Outcome applyPending(Pending operation, const Number& a, const Number& b);
 
 // "%": the display value b taken as a percentage of a, then combined with a by the pending
 // "+", "-" or "/"; any other operation shows the percentage itself.
-Outcome percentOf(Pending operation, double a, double b);
+Outcome percentOf(Pending operation, const Number& a, const Number& b);
 
 } // namespace calc

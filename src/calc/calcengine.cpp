@@ -11,7 +11,7 @@ namespace calc {
 CalcEngine::CalcEngine(CalcHost& host)
     : host_(host), display_(QStringLiteral("0")), operationLine_(kTecPrefix) {
     for (int i = 0; i < kSlotCount; ++i) {
-        slots_[static_cast<std::size_t>(i)] = emptySlotCaption(i);
+        slots_[static_cast<std::size_t>(i)] = Entry(emptySlotCaption(i));
     }
 }
 
@@ -24,30 +24,30 @@ void CalcEngine::load(const QString& startText) {
 
 // ---------------------------------------------------------------- shared steps
 
-std::optional<double> CalcEngine::checkedDisplay() {
-    return common::checkedNumber(display_, [this](const QString& text) { report(text); });
+std::optional<Number> CalcEngine::checkedDisplay() {
+    return display_.value([this](const QString& text) { report(text); });
 }
 
 void CalcEngine::beginDigits() {
-    if (display_ == QLatin1String("0")) {
-        display_.clear();
+    if (display() == QLatin1String("0")) {
+        display_.setText({});
     }
     if (startsNewNumber_) {
-        display_.clear();
+        display_.setText({});
         startsNewNumber_ = false;
     }
 }
 
 void CalcEngine::append(const QString& text) {
-    setDisplay(display_ + text);
+    setDisplay(display() + text);
 }
 
-void CalcEngine::showResult(double value) {
-    display_ = common::formatNumber(value);
+void CalcEngine::showResult(const Number& value) {
+    display_.show(value);
 }
 
 // Writes the result of the pending operation and closes it, as "=" does.
-void CalcEngine::finishPending(double result) {
+void CalcEngine::finishPending(const Number& result) {
     showResult(result);
     pending_ = Pending::None;
     operationLine_ = kTecPrefix;
@@ -66,19 +66,16 @@ void CalcEngine::comma() {
 }
 
 void CalcEngine::backspace() {
-    if (!display_.isEmpty()) {
-        display_.chop(1);
-    }
-    if (display_.isEmpty()) {
-        display_ = QStringLiteral("0");
-    }
+    QString text = display();
+    text.chop(1);
+    display_.setText(text.isEmpty() ? QStringLiteral("0") : text);
 }
 
 void CalcEngine::clear() {
-    display_ = QStringLiteral("0");
+    display_.setText(QStringLiteral("0"));
     pending_ = Pending::None;
     operationLine_ = kTecPrefix;
-    operand_ = 0;
+    operand_ = Number();
 }
 
 void CalcEngine::negate() {
@@ -100,7 +97,7 @@ void CalcEngine::operatorKey(Pending operation) {
     if (pending_ != Pending::None) {
         equals();
     }
-    operand_ = common::parseNumber(display_).value_or(0);
+    operand_ = display_.value().value_or(Number());
     pending_ = operation;
     startsNewNumber_ = true;
     operationLine_ = kTecPrefix + pendingSign(operation);
@@ -111,7 +108,7 @@ void CalcEngine::equals() {
     if (!x) {
         return;
     }
-    double b = *x;
+    Number b = *x;
     if (pending_ == Pending::Power && b < 0) {
         pending_ = Pending::ReciprocalPower;
         b = -b;
@@ -123,7 +120,7 @@ void CalcEngine::equals() {
     if (!result.ok()) {
         report(common::words::faultMessage(result.fault)); // then "0", as after a division by zero
     }
-    finishPending(result.ok() ? result.value : 0);
+    finishPending(result.ok() ? result.value : Number());
 }
 
 void CalcEngine::percent() {
@@ -138,7 +135,7 @@ void CalcEngine::percent() {
     if (!result.ok()) {
         report(common::words::faultMessage(result.fault));
     }
-    showResult(result.ok() ? result.value : 0);
+    showResult(result.ok() ? result.value : Number());
     pending_ = Pending::None;
     operationLine_ = kTecPrefix;
 }
@@ -155,25 +152,23 @@ bool CalcEngine::slotEmpty(int slot) const {
     return slotCaption(slot) == emptySlotCaption(slot);
 }
 
-// Adds a value to the selected slot; an empty slot takes the given caption instead.
-void CalcEngine::combineWithSlot(double addend, const QString& emptyCaption) {
-    QString& caption = slots_[static_cast<std::size_t>(selectedSlot_)];
+void CalcEngine::combineWithSlot(const Number& addend, const Entry& whenEmpty) {
+    Entry& slot = slots_[static_cast<std::size_t>(selectedSlot_)];
     if (slotEmpty(selectedSlot_)) {
-        caption = emptyCaption;
+        slot.copy(whenEmpty);
         return;
     }
     // A caption that does not read is reported, never taken as 0.
-    const auto stored =
-        common::checkedNumber(caption, [this](const QString& text) { report(text); });
+    const auto stored = slot.value([this](const QString& text) { report(text); });
     if (!stored) {
         return;
     }
-    const Outcome sum = finite(*stored + addend);
+    const Outcome sum = common::shown(*stored + addend);
     if (!sum.ok()) {
         report(common::words::faultMessage(sum.fault)); // the slot keeps its value
         return;
     }
-    caption = common::formatNumber(sum.value);
+    slot.show(sum.value);
 }
 
 void CalcEngine::memoryAdd() {
@@ -184,18 +179,20 @@ void CalcEngine::memoryAdd() {
 
 void CalcEngine::memorySubtract() {
     if (const auto x = checkedDisplay()) {
-        combineWithSlot(-*x, common::formatNumber(-*x));
+        Entry negated;
+        negated.show(-*x);
+        combineWithSlot(-*x, negated);
     }
 }
 
 void CalcEngine::memoryRecall() {
     if (!slotEmpty(selectedSlot_)) {
-        display_ = slotCaption(selectedSlot_);
+        display_.copy(slots_[static_cast<std::size_t>(selectedSlot_)]);
     }
 }
 
 void CalcEngine::memoryClear() {
-    slots_[static_cast<std::size_t>(selectedSlot_)] = emptySlotCaption(selectedSlot_);
+    slots_[static_cast<std::size_t>(selectedSlot_)] = Entry(emptySlotCaption(selectedSlot_));
 }
 
 // ---------------------------------------------------------------- keyboard

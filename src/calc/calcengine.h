@@ -2,6 +2,7 @@
 
 #include "arith.h"
 #include "calctexts.h"
+#include "entry.h"
 #include "scimath.h"
 
 #include <QString>
@@ -34,13 +35,13 @@ public:
     explicit CalcEngine(CalcHost& host);
 
     // --- state the window shows
-    const QString& display() const { return display_; }
+    const QString& display() const { return display_.text(); }
     // The display text as edited in the box: unchecked, cut at the limit.
-    void setDisplay(const QString& text) { display_ = text.left(kDisplayLimit); }
+    void setDisplay(const QString& text) { display_.setText(text.left(kDisplayLimit)); }
     const QString& operationLine() const { return operationLine_; }
     Pending pending() const { return pending_; }
     // The first operand of the pending operation.
-    double operand() const { return operand_; }
+    const Number& operand() const { return operand_; }
     // The next digit starts a new number in place of the display text.
     bool startsNewNumber() const { return startsNewNumber_; }
     // The unit the display value is in: what a switch of the unit converts from.
@@ -66,7 +67,7 @@ public:
     void percent();
 
     // --- memory
-    QString slotCaption(int slot) const { return slots_[static_cast<std::size_t>(slot)]; }
+    QString slotCaption(int slot) const { return slots_[static_cast<std::size_t>(slot)].text(); }
     int selectedSlot() const { return selectedSlot_; }
     void selectSlot(int slot);
     bool slotEmpty(int slot) const;
@@ -81,9 +82,9 @@ public:
     // --- scientific keys
     void trigKey(Trig function);
     void unaryKey(Unary function);
-    void constantKey(double value); // "e" and "pi"
-    void powerKey();                // "x^y"
-    void rootKey();                 // "sqr^y"
+    void constantKey(const Number& value); // "e" and "pi"
+    void powerKey();                       // "x^y"
+    void rootKey();                        // "sqr^y"
     void arcCosKey();
     void arcSinKey();
 
@@ -94,24 +95,25 @@ private:
     // Before a digit: a lone "0" or a shown result gives way to the new number.
     void beginDigits();
     void append(const QString& text);
-    std::optional<double> checkedDisplay();
-    void showResult(double value);
-    void finishPending(double result);
+    std::optional<Number> checkedDisplay();
+    void showResult(const Number& value);
+    void finishPending(const Number& result);
     void report(const QString& text) { host_.message(text); }
-    void combineWithSlot(double addend, const QString& emptyCaption);
-    void oneArgument(const std::function<Outcome(double)>& function);
+    // Adds a value to the selected slot; an empty slot takes `whenEmpty` instead.
+    void combineWithSlot(const Number& addend, const Entry& whenEmpty);
+    void oneArgument(const std::function<Outcome(const Number&)>& function);
     void startTwoStep(Pending operation, const QString& line);
-    void inverse(std::optional<double> (*function)(double, bool));
+    void inverse(std::optional<Number> (*function)(const Number&, bool));
 
     CalcHost& host_;
-    QString display_;
+    Entry display_;
     QString operationLine_;
-    double operand_ = 0;
+    Number operand_;
     Pending pending_ = Pending::None;
     bool startsNewNumber_ = false;
     bool valueInDegrees_ = false;
     bool degreesSelected_ = true;
-    std::array<QString, kSlotCount> slots_;
+    std::array<Entry, kSlotCount> slots_;
     int selectedSlot_ = 0;
 };
 

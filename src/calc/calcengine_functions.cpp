@@ -2,7 +2,6 @@
 // logarithms, constants and the two-step keys "x^y" and "sqr^y".
 #include "calcengine.h"
 
-#include "common/numtext.h"
 #include "common/words.h"
 
 namespace calc {
@@ -12,7 +11,7 @@ void CalcEngine::selectUnit(bool degrees) {
     if (valueInDegrees_ == degrees) {
         return;
     }
-    if (display_ == QLatin1String("0") || display_.isEmpty()) {
+    if (display() == QLatin1String("0") || display().isEmpty()) {
         valueInDegrees_ = degrees; // nothing to convert; the next switch converts again
         return;
     }
@@ -31,7 +30,7 @@ void CalcEngine::selectUnit(bool degrees) {
 
 // A key that replaces the display value with a function of it. The pending operation is
 // dropped first; the operation line and the new-number flag stay as they are.
-void CalcEngine::oneArgument(const std::function<Outcome(double)>& function) {
+void CalcEngine::oneArgument(const std::function<Outcome(const Number&)>& function) {
     pending_ = Pending::None;
     const auto x = checkedDisplay();
     if (!x) {
@@ -47,11 +46,11 @@ void CalcEngine::oneArgument(const std::function<Outcome(double)>& function) {
 
 void CalcEngine::trigKey(Trig function) {
     const bool degrees = degreesSelected_;
-    oneArgument([function, degrees](double x) { return trig(function, x, degrees); });
+    oneArgument([function, degrees](const Number& x) { return trig(function, x, degrees); });
 }
 
 void CalcEngine::unaryKey(Unary function) {
-    oneArgument([this, function](double x) {
+    oneArgument([this, function](const Number& x) {
         if (function == Unary::Cube) {
             operand_ = x;
         }
@@ -59,7 +58,7 @@ void CalcEngine::unaryKey(Unary function) {
     });
 }
 
-void CalcEngine::constantKey(double value) {
+void CalcEngine::constantKey(const Number& value) {
     showResult(value);
 }
 
@@ -83,15 +82,18 @@ void CalcEngine::rootKey() {
 }
 
 // "acos" and "asin" leave the pending operation alone, so "=" can use the angle.
-void CalcEngine::inverse(std::optional<double> (*function)(double, bool)) {
+void CalcEngine::inverse(std::optional<Number> (*function)(const Number&, bool)) {
     const auto v = checkedDisplay();
     if (!v) {
         return;
     }
-    display_ = kWait;
+    display_.setText(kWait);
     host_.showBusy(kWait);
-    const auto angle = function(*v, degreesSelected_);
-    display_ = angle ? common::formatNumber(*angle) : kNotFound;
+    if (const auto angle = function(*v, degreesSelected_)) {
+        showResult(*angle);
+    } else {
+        display_.setText(kNotFound);
+    }
 }
 
 void CalcEngine::arcCosKey() {

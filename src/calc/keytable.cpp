@@ -76,8 +76,8 @@ const std::vector<Key>& keys() {
         unary("Command11", "pi^x", Unary::PowPi, 4, 0),
         unary("Command14", "x*10", Unary::Times10, 4, 1),
         unary("xd10", "x/10", Unary::Div10, 4, 2),
-        science("cnste", "e", 4, 3, [](CalcEngine& e) { e.constantKey(kE); }),
-        science("cpi", "pi", 4, 4, [](CalcEngine& e) { e.constantKey(kPi15); }),
+        science("cnste", "e", 4, 3, [](CalcEngine& e) { e.constantKey(constantE()); }),
+        science("cpi", "pi", 4, 4, [](CalcEngine& e) { e.constantKey(constantPi()); }),
 
         memory("Command4", "Mrc", 0, [](CalcEngine& e) { e.memoryRecall(); }),
         memory("Command5", "m+", 1, [](CalcEngine& e) { e.memoryAdd(); }),

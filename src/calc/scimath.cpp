@@ -1,168 +1,143 @@
 #include "scimath.h"
 
-#include <cmath>
-#include <numbers>
+#include "common/numberfunctions.h"
 
 namespace calc {
 
 namespace {
 
-bool isWhole(double y) {
-    return std::isfinite(y) && std::floor(y) == y;
-}
-bool isOddWhole(double y) {
-    return isWhole(y) && std::fmod(y, 2.0) != 0;
+using common::AngleUnit;
+using common::shown;
+using common::Wholeness;
+
+AngleUnit unitOf(bool degrees) {
+    return degrees ? AngleUnit::Degrees : AngleUnit::Radians;
 }
 
-// The inverse keys give exact angles, so they turn radians into degrees with the double
-// nearest to π, not with the fifteen-digit constant.
-double radiansToDegreesExact(double a) {
-    return a * 180 / std::numbers::pi;
+bool isWhole(const Number& y) {
+    return common::wholeness(y) != Wholeness::NotWhole;
+}
+
+// A function that is undefined at the angle (tg 90°, ctg 0°, ...) divides by zero there.
+Outcome defined(const std::optional<Number>& value) {
+    return value ? shown(*value) : common::failed(Fault::DivisionByZero);
 }
 
 } // namespace
 
-Outcome toRadians(double angle, bool degrees) {
-    return degrees ? finite(angle * kPi15 / 180) : Outcome{angle, Fault::None};
+const Number& constantE() {
+    return common::e();
 }
 
-Outcome convertAngle(double value, bool toDegrees) {
-    return finite(toDegrees ? value * 180 / kPi15 : value * kPi15 / 180);
+const Number& constantPi() {
+    return common::pi();
 }
 
-Outcome trig(Trig function, double angle, bool degrees) {
-    const Outcome x = toRadians(angle, degrees);
-    if (!x.ok()) {
-        return x;
-    }
-    const double s = std::sin(x.value);
-    const double c = std::cos(x.value);
+Outcome convertAngle(const Number& value, bool toDegrees) {
+    return shown(toDegrees ? common::radiansToDegrees(value) : common::degreesToRadians(value));
+}
+
+Outcome trig(Trig function, const Number& angle, bool degrees) {
+    const AngleUnit unit = unitOf(degrees);
     switch (function) {
     case Trig::Sin:
-        return {s, Fault::None};
+        return shown(common::sin(angle, unit));
     case Trig::Cos:
-        return {c, Fault::None};
+        return shown(common::cos(angle, unit));
     case Trig::Tan:
-        return finite(std::tan(x.value));
+        return defined(common::tan(angle, unit));
     case Trig::Cot:
-        return s == 0 ? Outcome{0, Fault::DivisionByZero} : finite(c / s);
+        return defined(common::cot(angle, unit));
     case Trig::Sec:
-        return c == 0 ? Outcome{0, Fault::DivisionByZero} : finite(1 / c);
+        return defined(common::sec(angle, unit));
     case Trig::Csc:
-        return s == 0 ? Outcome{0, Fault::DivisionByZero} : finite(1 / s);
+        return defined(common::csc(angle, unit));
     }
-    return {0, Fault::BadArgument};
+    return common::failed(Fault::BadArgument);
 }
 
-Outcome unary(Unary function, double x) {
+Outcome unary(Unary function, const Number& x) {
     switch (function) {
     case Unary::Square:
-        return finite(x * x);
+        return shown(x * x);
     case Unary::Cube:
-        return finite(std::pow(x, 3.0));
+        return shown(x * x * x);
     case Unary::Sqrt:
-        return x < 0 ? Outcome{0, Fault::BadArgument} : finite(std::sqrt(x));
+        return x.sign() < 0 ? common::failed(Fault::BadArgument) : shown(common::sqrt(x));
     case Unary::Pow2:
-        return finite(std::pow(2.0, x));
+        return shown(common::exp2(x));
     case Unary::PowE:
-        return finite(std::pow(kE, x));
-    case Unary::PowPi:
-        return finite(std::pow(kPi15, x));
     case Unary::Exp:
-        return finite(std::exp(x));
+        return shown(common::exp(x));
+    case Unary::PowPi:
+        return shown(common::powPi(x));
     case Unary::Pow10:
-        return finite(std::pow(10.0, x));
+        return shown(common::exp10(x));
     case Unary::Ln:
-        return x <= 0 ? Outcome{0, Fault::BadArgument} : finite(std::log(x));
+        return x.sign() <= 0 ? common::failed(Fault::BadArgument) : shown(common::ln(x));
     case Unary::Floor:
-        return finite(std::floor(x));
+        return shown(common::floor(x));
     case Unary::Reciprocal:
-        return x == 0 ? Outcome{0, Fault::DivisionByZero} : finite(1 / x);
+        return x.isZero() ? common::failed(Fault::DivisionByZero) : shown(Number(1) / x);
     case Unary::Times10:
-        return finite(x * 10);
+        return shown(x * Number(10));
     case Unary::Div10:
-        return finite(x / 10);
+        return shown(x / Number(10));
     }
-    return {0, Fault::BadArgument};
+    return common::failed(Fault::BadArgument);
 }
 
-Outcome power(double x, double y) {
-    if (y < 0) {
+Outcome power(const Number& x, const Number& y) {
+    if (y.sign() < 0) {
         return reciprocalPower(x, -y);
     }
-    if (x < 0 && !isWhole(y)) {
-        return {0, Fault::BadArgument};
+    if (x.sign() < 0 && !isWhole(y)) {
+        return common::failed(Fault::BadArgument);
     }
-    return finite(std::pow(x, y));
+    return shown(common::pow(x, y));
 }
 
-Outcome reciprocalPower(double x, double y) {
-    if (x == 0) {
-        return {0, Fault::DivisionByZero};
+Outcome reciprocalPower(const Number& x, const Number& y) {
+    if (x.isZero()) {
+        return common::failed(Fault::DivisionByZero);
     }
-    if (x < 0 && !isWhole(y)) {
-        return {0, Fault::BadArgument};
+    if (x.sign() < 0 && !isWhole(y)) {
+        return common::failed(Fault::BadArgument);
     }
-    // First the power, then its reciprocal: a power too large for a double gives 0, one too
-    // small has no reciprocal to show.
-    const double tmpX = std::pow(x, y);
-    if (std::isinf(tmpX)) {
-        return {0, Fault::None};
+    // First the power, then its reciprocal: a power beyond every range gives 0, one that
+    // vanished has no reciprocal to show.
+    const Number raised = common::pow(x, y);
+    if (raised.isZero()) {
+        return common::failed(Fault::Overflow);
     }
-    if (tmpX == 0) {
-        return {0, Fault::Overflow};
-    }
-    return finite(1 / tmpX);
+    return shown(Number(1) / raised);
 }
 
-Outcome root(double x, double y) {
-    if (y == 0) {
-        return {0, Fault::BadArgument};
+Outcome root(const Number& x, const Number& y) {
+    if (y.isZero()) {
+        return common::failed(Fault::BadArgument);
     }
-    if (x == 0) {
-        return y > 0 ? Outcome{0, Fault::None} : Outcome{0, Fault::DivisionByZero};
+    if (x.isZero()) {
+        return y.sign() > 0 ? Outcome{} : common::failed(Fault::DivisionByZero);
     }
-    if (x < 0 && !isOddWhole(y)) {
-        return {0, Fault::BadArgument};
+    if (x.sign() < 0 && common::wholeness(y) != Wholeness::Odd) {
+        return common::failed(Fault::BadArgument);
     }
-    const double magnitude = std::fabs(x);
-    double r = 0;
-    if (y == 2) {
-        r = std::sqrt(magnitude);
-    } else if (y == 3) {
-        r = std::cbrt(magnitude);
-    } else {
-        r = std::pow(magnitude, 1 / y);
-    }
-    if (x < 0) {
-        r = -r;
-    }
-    const Outcome result = finite(r);
-    if (!result.ok()) {
-        return result;
-    }
-    // A whole root is shown whole: 64 and 3 give exactly 4.
-    const double whole = std::nearbyint(r);
-    if (whole != r && std::pow(whole, y) == x) {
-        return {whole, Fault::None};
-    }
-    return result;
+    return shown(common::root(x, y));
 }
 
-std::optional<double> arcCos(double v, bool degrees) {
-    if (!(v >= -1 && v <= 1)) {
+std::optional<Number> arcCos(const Number& v, bool degrees) {
+    if (v.abs() > Number(1)) {
         return std::nullopt;
     }
-    const double a = std::acos(v);
-    return degrees ? radiansToDegreesExact(a) : a;
+    return common::acos(v, unitOf(degrees));
 }
 
-std::optional<double> arcSin(double v, bool degrees) {
-    if (!(v >= -1 && v <= 1)) {
+std::optional<Number> arcSin(const Number& v, bool degrees) {
+    if (v.abs() > Number(1)) {
         return std::nullopt;
     }
-    const double a = std::asin(v);
-    return degrees ? radiansToDegreesExact(a) : a;
+    return common::asin(v, unitOf(degrees));
 }
 
 } // namespace calc

@@ -1,9 +1,12 @@
 #include "controls.h"
 
+#include "numtext.h"
+
 #include <QBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVariant>
 
 namespace common {
 
@@ -39,9 +42,29 @@ void addCloseLine(QBoxLayout& page, QPushButton& close) {
     page.addLayout(line);
 }
 
-std::optional<double> readBox(QLineEdit& box, const QString& whenEmpty, const Report& report) {
+namespace {
+
+// Where a box keeps the value it was written for, and that text.
+constexpr char kKeptValue[] = "keptNumber";
+constexpr char kKeptText[] = "keptNumberText";
+
+} // namespace
+
+void showNumber(QLineEdit& box, const Number& value) {
+    const QString text = formatNumber(value);
+    box.setText(text);
+    box.setCursorPosition(0);
+    box.setProperty(kKeptValue, QVariant::fromValue(value));
+    box.setProperty(kKeptText, text);
+}
+
+std::optional<Number> readBox(QLineEdit& box, const QString& whenEmpty, const Report& report) {
     if (box.text().isEmpty()) {
         box.setText(whenEmpty);
+    }
+    const QVariant kept = box.property(kKeptValue);
+    if (kept.isValid() && box.property(kKeptText).toString() == box.text()) {
+        return kept.value<Number>();
     }
     return checkedNumber(box.text(), report);
 }

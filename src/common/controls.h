@@ -40,8 +40,13 @@ void setPageMargins(QLayout& page);
 // Puts the window's "Закрыть" key in the bottom right corner.
 void addCloseLine(QBoxLayout& page, QPushButton& close);
 
+// Writes a number into a box, its leading digits in view. The box keeps the exact value for as
+// long as its text stays as written, so reading it back loses nothing (a third stays a third).
+void showNumber(QLineEdit& box, const Number& value);
+
 // Reads a box the tools' way: an empty box first gets `whenEmpty`, which the user then sees,
-// and the text goes through the numeric check, which reports a non-number.
-std::optional<double> readBox(QLineEdit& box, const QString& whenEmpty, const Report& report);
+// and the text goes through the numeric check, which reports a non-number. A text the program
+// wrote with showNumber gives back the value it was written for.
+std::optional<Number> readBox(QLineEdit& box, const QString& whenEmpty, const Report& report);
 
 } // namespace common

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "number.h"
+
 #include <QString>
 #include <functional>
 #include <optional>
@@ -9,11 +11,8 @@ namespace common {
 // Shows one message in the calling window's message box (title chosen by the window).
 using Report = std::function<void(const QString& text)>;
 
-// The numeric check every window runs before it uses a box: answers 1 for a number,
-// otherwise reports "Введены нечисловые данные" and answers -1. The text is never changed.
-int pr(const QString& text, const Report& report);
-
-// The same check, handing back the value it accepted.
-std::optional<double> checkedNumber(const QString& text, const Report& report);
+// The numeric check every window runs before it uses a text: the value it reads, or nothing
+// after reporting "Введены нечисловые данные". The text is never changed.
+std::optional<Number> checkedNumber(const QString& text, const Report& report);
 
 } // namespace common

@@ -1,162 +1,190 @@
+// Reading typed numbers, and the range a shown result must lie in. Writing is in
+// numberformat.cpp.
 #include "numtext.h"
 
-#include <charconv>
-#include <cmath>
-#include <limits>
+#include "outcome.h"
+
 #include <string>
-#include <system_error>
+#include <utility>
 
 namespace common {
 
-QString formatNumber(double value) {
-    if (value == 0.0) {
-        return QStringLiteral("0"); // also a negative zero
-    }
-    char buffer[64];
-    const auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    if (ec != std::errc{}) {
-        return QStringLiteral("0");
-    }
-    QString text = QString::fromLatin1(buffer, static_cast<qsizetype>(end - buffer));
-    text.replace(QLatin1Char('.'), QLatin1Char(','));
-    text.replace(QLatin1Char('e'), QLatin1Char('E'));
-    return text;
+namespace {
+
+// A typed exponent is not read past this size: a text would need more digits than any
+// computer holds to bring a value with such an exponent back into range.
+constexpr long long kExponentCap = 1'000'000'000'000'000LL;
+
+// The largest magnitude shown, 1,79769313486232E+308: the largest double as written.
+const Number& largestShown() {
+    static const Number value = [] {
+        mpz_class power;
+        mpz_ui_pow_ui(power.get_mpz_t(), 10, 294);
+        return Number::fromRational(mpq_class(mpz_class("179769313486232") * power));
+    }();
+    return value;
 }
 
-namespace {
+// The smallest magnitude shown: the smallest positive double, 2^-1074.
+const Number& smallestShown() {
+    static const Number value = [] {
+        mpz_class power(1);
+        power <<= 1074;
+        return Number::fromRational(mpq_class(mpz_class(1), power));
+    }();
+    return value;
+}
 
 bool isDigit(QChar c) {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-// The accepted shape, translated into what std::from_chars reads ("1.5e10", no plus sign).
-struct Shape {
-    std::string plain;       // the text for from_chars
-    bool negative = false;   // a leading minus
-    long long magnitude = 0; // decimal exponent of the first significant digit
-    bool allZero = true;     // every mantissa digit is zero
-    std::string significant; // the mantissa digits from the first non-zero one on
+bool isSign(QChar c) {
+    return c == QLatin1Char('+') || c == QLatin1Char('-');
+}
+
+// A typed number before any arithmetic: its value is ±digits × 10^exponent.
+struct Typed {
+    bool negative = false;
+    std::string digits;     // the significant digits, no leading or trailing zeros
+    long long exponent = 0; // saturated well beyond any value in range
 };
 
-std::optional<Shape> readShape(const QString& text) {
-    qsizetype i = 0;
-    qsizetype n = text.size();
-    while (i < n && text[i] == QLatin1Char(' ')) {
+// Reads the exponent digits from position i on into a saturated magnitude.
+std::optional<long long> readExponent(const QString& text, qsizetype& i, qsizetype end) {
+    bool negative = false;
+    if (i < end && isSign(text[i])) {
+        negative = text[i] == QLatin1Char('-');
         ++i;
     }
-    while (n > i && text[n - 1] == QLatin1Char(' ')) {
-        --n;
-    }
-    Shape shape;
-    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
-        shape.negative = text[i] == QLatin1Char('-');
-        if (shape.negative) {
-            shape.plain += '-';
+    const qsizetype first = i;
+    long long magnitude = 0;
+    for (; i < end && isDigit(text[i]); ++i) {
+        if (magnitude < kExponentCap) {
+            magnitude = magnitude * 10 + (text[i].unicode() - u'0');
         }
+    }
+    if (i == first) {
+        return std::nullopt;
+    }
+    return negative ? -magnitude : magnitude;
+}
+
+std::optional<Typed> readTyped(const QString& text) {
+    qsizetype i = 0;
+    qsizetype end = text.size();
+    while (i < end && text[i] == QLatin1Char(' ')) {
         ++i;
     }
-    int digits = 0;
+    while (end > i && text[end - 1] == QLatin1Char(' ')) {
+        --end;
+    }
+    Typed typed;
+    if (i < end && isSign(text[i])) {
+        typed.negative = text[i] == QLatin1Char('-');
+        ++i;
+    }
     bool comma = false;
-    long long firstSignificant = 0; // 1-based index among the integer digits, or minus the
-                                    // index among the fraction digits
-    long long integerDigits = 0;
-    long long fractionIndex = 0;
-    for (; i < n; ++i) {
+    long long mantissaDigits = 0;
+    long long fractionDigits = 0;
+    long long pendingZeros = 0; // zeros after the last non-zero digit so far
+    for (; i < end; ++i) {
         const QChar c = text[i];
-        if (isDigit(c)) {
-            ++digits;
-            if (comma) {
-                ++fractionIndex;
-            } else {
-                ++integerDigits;
-            }
-            if (shape.allZero && c != QLatin1Char('0')) {
-                shape.allZero = false;
-                firstSignificant = comma ? -fractionIndex : integerDigits;
-            }
-            if (!shape.allZero) {
-                shape.significant += static_cast<char>(c.unicode());
-            }
-            shape.plain += static_cast<char>(c.unicode());
-        } else if (c == QLatin1Char(',') && !comma) {
+        if (c == QLatin1Char(',') && !comma) {
             comma = true;
-            shape.plain += '.';
-        } else {
+            continue;
+        }
+        if (!isDigit(c)) {
             break;
         }
+        ++mantissaDigits;
+        fractionDigits += comma ? 1 : 0;
+        if (c == QLatin1Char('0')) {
+            pendingZeros += typed.digits.empty() ? 0 : 1;
+        } else {
+            typed.digits.append(static_cast<std::size_t>(pendingZeros), '0');
+            typed.digits += static_cast<char>(c.unicode());
+            pendingZeros = 0;
+        }
     }
-    if (digits == 0) {
+    if (mantissaDigits == 0) {
         return std::nullopt;
     }
     long long exponent = 0;
-    if (i < n && (text[i] == QLatin1Char('E') || text[i] == QLatin1Char('e'))) {
+    if (i < end && (text[i] == QLatin1Char('E') || text[i] == QLatin1Char('e'))) {
         ++i;
-        bool negativeExponent = false;
-        if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
-            negativeExponent = text[i] == QLatin1Char('-');
-            ++i;
-        }
-        const qsizetype start = i;
-        for (; i < n && isDigit(text[i]); ++i) {
-            // Saturate: anything this large is far outside the double range either way.
-            exponent =
-                std::min<long long>(exponent * 10 + (text[i].unicode() - '0'), 1'000'000'000);
-        }
-        if (i == start) {
+        const auto read = readExponent(text, i, end);
+        if (!read) {
             return std::nullopt;
         }
-        if (negativeExponent) {
-            exponent = -exponent;
-        }
-        shape.plain += 'e';
-        shape.plain += std::to_string(exponent);
+        exponent = *read;
     }
-    if (i != n) {
+    if (i != end) {
         return std::nullopt;
     }
-    // 123,4 has its first significant digit at 10^2; 0,05 at 10^-2.
-    shape.magnitude =
-        (firstSignificant > 0 ? integerDigits - firstSignificant : firstSignificant) + exponent;
-    return shape;
-}
-
-// The largest double is written 1,79769313486232E+308, a little above itself. A text up to that
-// one reads as the largest double, so that whatever is written reads back.
-bool withinWrittenLargest(const Shape& shape) {
-    std::string digits = shape.significant;
-    digits.erase(digits.find_last_not_of('0') + 1);
-    return shape.magnitude == 308 && digits <= "179769313486232";
+    typed.exponent = exponent - fractionDigits + pendingZeros;
+    return typed;
 }
 
 } // namespace
 
-std::optional<double> parseNumber(const QString& text) {
-    const auto shape = readShape(text);
-    if (!shape) {
+std::optional<Number> parseNumber(const QString& text) {
+    const auto typed = readTyped(text);
+    if (!typed) {
         return std::nullopt;
     }
-    if (shape->allZero) {
-        return shape->negative ? -0.0 : 0.0;
+    if (typed->digits.empty()) {
+        return Number(); // zero, whatever its exponent
     }
-    double value = 0.0;
-    const char* first = shape->plain.data();
-    const char* last = first + shape->plain.size();
-    const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
-    if (ec == std::errc::result_out_of_range) {
-        if (withinWrittenLargest(*shape)) {
-            const double largest = std::numeric_limits<double>::max();
-            return shape->negative ? -largest : largest;
-        }
-        if (shape->magnitude > 0) {
-            return std::nullopt; // beyond the largest double
-        }
-        return shape->negative ? -0.0 : 0.0; // below the smallest one
-    }
-    if (ec != std::errc{} || ptr != last || !std::isfinite(value)) {
+    // The decimal exponent of the first digit: the magnitude lies in [10^lead, 10^(lead+1)).
+    const long long lead = typed->exponent + static_cast<long long>(typed->digits.size()) - 1;
+    if (lead > 308) {
         return std::nullopt;
+    }
+    if (lead < -324) {
+        return Number(); // below 10^-324, so below 2^-1074
+    }
+    // From here on the powers of ten are no larger than the digits typed.
+    mpq_class value(mpz_class(typed->digits, 10));
+    mpz_class power;
+    if (typed->exponent >= 0) {
+        mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(typed->exponent));
+        value.get_num() *= power;
+    } else {
+        mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(-typed->exponent));
+        value.get_den() = power;
+        value.canonicalize();
+    }
+    // Judged on the exact value, before a very long one continues as an approximation.
+    if (lead >= 308 && cmp(value, largestShown().rational()) > 0) {
+        return std::nullopt;
+    }
+    if (lead <= -324 && cmp(value, smallestShown().rational()) < 0) {
+        return Number();
+    }
+    if (typed->negative) {
+        value = -value;
+    }
+    return Number::fromRational(std::move(value));
+}
+
+std::optional<Number> displayable(const Number& value) {
+    if (!value.isFinite()) {
+        return std::nullopt;
+    }
+    const Number magnitude = value.abs();
+    if (magnitude > largestShown()) {
+        return std::nullopt;
+    }
+    if (magnitude < smallestShown()) {
+        return Number();
     }
     return value;
+}
+
+Outcome shown(const Number& value) {
+    const auto inRange = displayable(value);
+    return inRange ? Outcome{*inRange, Fault::None} : failed(Fault::Overflow);
 }
 
 } // namespace common

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cmath>
+#include "number.h"
 
 // What a computation ends with: a value to show, or the fault the window reports instead.
 namespace common {
@@ -8,15 +8,19 @@ namespace common {
 enum class Fault { None, DivisionByZero, BadArgument, Overflow };
 
 struct Outcome {
-    double value = 0;
+    Number value;
     Fault fault = Fault::None;
 
     bool ok() const { return fault == Fault::None; }
 };
 
-// A finite value, or an overflow when it left the double range.
-inline Outcome finite(double value) {
-    return std::isfinite(value) ? Outcome{value, Fault::None} : Outcome{0, Fault::Overflow};
+inline Outcome failed(Fault fault) {
+    return {Number(), fault};
 }
+
+// A result as it is shown: an overflow when its magnitude is beyond 1,79769313486232E+308,
+// exactly 0 when it is below the smallest positive double, otherwise the value itself. Values
+// on the way to a result are never judged.
+Outcome shown(const Number& value);
 
 } // namespace common

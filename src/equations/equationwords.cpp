@@ -12,9 +12,9 @@ constexpr qsizetype kQuadraticBoxes = 2;
 constexpr qsizetype kBiquadraticBoxes = 4;
 
 // The roots' texts, then `filler` up to `count` boxes.
-QStringList filled(const QList<double>& roots, qsizetype count, const QString& filler) {
+QStringList filled(const QList<Number>& roots, qsizetype count, const QString& filler) {
     QStringList boxes;
-    for (const double root : roots) {
+    for (const Number& root : roots) {
         boxes << common::formatNumber(root);
     }
     while (boxes.size() < count) {
@@ -41,7 +41,7 @@ Answer linearAnswer(const LinearSolution& solution) {
 
 Answer quadraticAnswer(Kind kind, const QuadraticSolution& solution) {
     const qsizetype count = kind == Kind::Biquadratic ? kBiquadraticBoxes : kQuadraticBoxes;
-    const QList<double>& roots = solution.roots;
+    const QList<Number>& roots = solution.roots;
     switch (solution.verdict) {
     case QuadraticVerdict::ZeroLeading:
         return {{}, kZeroLeading};

@@ -60,7 +60,7 @@ LINURForm::LINURForm(QWidget* parent)
 
 void LINURForm::solve() {
     const common::Report report = common::reporterFor(kMessageTitle);
-    std::array<double, 3> values{};
+    std::array<common::Number, 3> values{};
     const std::array<QLineEdit*, 3> boxes{a_, b_, c_};
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         const auto value = common::readBox(*boxes[i], QStringLiteral("0"), report);

@@ -1,143 +1,128 @@
 #include "solve.h"
 
+#include "common/numberfunctions.h"
+#include "common/outcome.h"
+
 #include <algorithm>
-#include <cmath>
-#include <initializer_list>
-#include <limits>
 
 namespace equations {
 
 namespace {
 
-bool allFinite(std::initializer_list<double> values) {
-    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+// The roots of the substituted quadratic: y1 belongs to +√D, y2 to −√D; one root for D = 0.
+struct QuadraticRoots {
+    enum class Discriminant { Negative, Zero, Positive };
+    Discriminant discriminant = Discriminant::Negative;
+    Number y1;
+    Number y2;
+};
+
+QuadraticRoots quadraticRoots(const Number& a, const Number& b, const Number& c) {
+    using Discriminant = QuadraticRoots::Discriminant;
+    const Number d = b * b - Number(4) * a * c;
+    if (d.sign() < 0) {
+        return {Discriminant::Negative, {}, {}};
+    }
+    if (d.isZero()) {
+        const Number y = -b / (Number(2) * a);
+        return {Discriminant::Zero, y, y};
+    }
+    const Number root = common::sqrt(d);
+    // q is −(b ± √D)/2 with the sign that adds magnitudes: it is never near zero.
+    const Number q = b.sign() < 0 ? (root - b) / Number(2) : -(b + root) / Number(2);
+    const Number first = q / a;  // x1 for a negative b, x2 otherwise
+    const Number second = c / q; // the other one
+    if (b.sign() < 0) {
+        return {Discriminant::Positive, first, second};
+    }
+    return {Discriminant::Positive, second, first};
+}
+
+// The roots as shown, or nothing when one of them overflows.
+std::optional<QList<Number>> shownRoots(const QList<Number>& roots) {
+    QList<Number> shown;
+    for (const Number& root : roots) {
+        const common::Outcome outcome = common::shown(root);
+        if (!outcome.ok()) {
+            return std::nullopt;
+        }
+        shown << outcome.value;
+    }
+    return shown;
+}
+
+QuadraticSolution verdict(QuadraticVerdict kind, const QList<Number>& roots) {
+    const auto shown = shownRoots(roots);
+    if (!shown) {
+        return {QuadraticVerdict::Overflow, {}};
+    }
+    return {kind, *shown};
 }
 
 // The biquadratic whose substituted equation leaves one usable y: x = ±√y, or x = 0 alone.
-QuadraticSolution rootsOfOne(double y) {
-    const double root = std::sqrt(y);
-    if (y == 0) {
-        return {QuadraticVerdict::OneRoot, {root}};
+QuadraticSolution rootsOfOne(const Number& y) {
+    if (y.isZero()) {
+        return {QuadraticVerdict::OneRoot, {Number()}};
     }
-    return {QuadraticVerdict::TwoRoots, {root, -root}};
-}
-
-// The power of two that brings the largest coefficient into [0.5, 1): multiplying a, b and c
-// by it changes neither the roots nor, for ordinary coefficients, a single bit of them, and
-// keeps b² and 4·a·c in range. It stops short where the smallest non-zero coefficient would
-// otherwise fall below the normal numbers and lose its digits.
-int scaleExponent(double a, double b, double c) {
-    int largest = std::numeric_limits<int>::min();
-    int smallest = std::numeric_limits<int>::max();
-    for (const double v : {a, b, c}) {
-        if (v != 0) {
-            int exponent = 0;
-            std::frexp(v, &exponent);
-            largest = std::max(largest, exponent);
-            smallest = std::min(smallest, exponent);
-        }
-    }
-    const int lowest = std::numeric_limits<double>::min_exponent;
-    int shift = -largest;
-    if (smallest + shift < lowest) {
-        shift = std::max(shift, std::min(0, lowest - smallest));
-    }
-    return shift;
-}
-
-// Where −b and ±√D cancel to less than |b| / 10 000, their difference has lost most of its
-// digits, and the root is taken as 2c / (−b ∓ √D) instead, equal in exact arithmetic.
-constexpr double kCancellation = 10000;
-
-QuadraticSolution quadratic(const QuadraticRoots& roots) {
-    if (roots.discriminant == QuadraticRoots::Discriminant::Zero) {
-        return {QuadraticVerdict::OneRootDoubled, {roots.x1}};
-    }
-    return {QuadraticVerdict::TwoRoots, {roots.x1, roots.x2}};
+    const Number root = common::sqrt(y);
+    return verdict(QuadraticVerdict::TwoRoots, {root, -root});
 }
 
 QuadraticSolution biquadratic(const QuadraticRoots& roots) {
     const QuadraticSolution none{QuadraticVerdict::NoRealRoots, {}};
     if (roots.discriminant == QuadraticRoots::Discriminant::Zero) {
-        const double y = roots.x1;
-        return y < 0 ? none : rootsOfOne(y);
+        return roots.y1.sign() < 0 ? none : rootsOfOne(roots.y1);
     }
-    const double y1 = roots.x1;
-    const double y2 = roots.x2;
-    if (y1 < 0 && y2 < 0) {
+    const Number& y1 = roots.y1;
+    const Number& y2 = roots.y2;
+    if (y1.sign() < 0 && y2.sign() < 0) {
         return none;
     }
-    if (y1 < 0) {
+    if (y1.sign() < 0) {
         return rootsOfOne(y2);
     }
-    if (y2 < 0) {
+    if (y2.sign() < 0) {
         return rootsOfOne(y1);
     }
     // Both y non-negative (at most one of them zero, as D is positive): four roots.
-    const double r1 = std::sqrt(y1);
-    const double r2 = std::sqrt(y2);
-    return {QuadraticVerdict::FourRoots, {r1, r2, -r1, -r2}};
+    const Number r1 = common::sqrt(y1);
+    const Number r2 = common::sqrt(y2);
+    return verdict(QuadraticVerdict::FourRoots, {r1, r2, -r1, -r2});
 }
 
 } // namespace
 
-LinearSolution solveLinear(double a, double b, double c) {
-    if (a == 0) {
-        return {b == c ? LinearVerdict::AnyNumber : LinearVerdict::NoRoots};
+LinearSolution solveLinear(const Number& a, const Number& b, const Number& c) {
+    if (a.isZero()) {
+        return {b == c ? LinearVerdict::AnyNumber : LinearVerdict::NoRoots, {}};
     }
-    const double difference = c - b;
-    const double root = difference / a;
-    if (!allFinite({difference, root})) {
-        return {LinearVerdict::Overflow};
+    const common::Outcome root = common::shown((c - b) / a);
+    if (!root.ok()) {
+        return {LinearVerdict::Overflow, {}};
     }
-    return {LinearVerdict::Root, root};
+    return {LinearVerdict::Root, root.value};
 }
 
-std::optional<QuadraticRoots> quadraticRoots(double a, double b, double c) {
-    const int shift = scaleExponent(a, b, c);
-    a = std::ldexp(a, shift);
-    b = std::ldexp(b, shift);
-    c = std::ldexp(c, shift);
-    const double twoA = 2 * a;
-    const double d = b * b - 4 * a * c;
-    if (!allFinite({twoA, d})) {
-        return std::nullopt;
-    }
-    using Discriminant = QuadraticRoots::Discriminant;
-    if (d < 0) {
-        return QuadraticRoots{Discriminant::Negative};
-    }
-    if (d == 0) {
-        const double x = -b / twoA;
-        if (!std::isfinite(x)) {
-            return std::nullopt;
-        }
-        return QuadraticRoots{Discriminant::Zero, x, x};
-    }
-    const double root = std::sqrt(d);
-    const double plus = root - b;
-    const double minus = -b - root;
-    const double limit = std::fabs(b) / kCancellation;
-    const double x1 = std::fabs(plus) < limit ? 2 * c / minus : plus / twoA;
-    const double x2 = std::fabs(minus) < limit ? 2 * c / plus : minus / twoA;
-    if (!allFinite({x1, x2})) {
-        return std::nullopt;
-    }
-    return QuadraticRoots{Discriminant::Positive, x1, x2};
-}
-
-QuadraticSolution solveQuadratic(Kind kind, double a, double b, double c) {
-    if (a == 0) {
+QuadraticSolution solveQuadratic(Kind kind, const Number& a, const Number& b, const Number& c) {
+    if (a.isZero()) {
         return {QuadraticVerdict::ZeroLeading, {}};
     }
-    const auto roots = quadraticRoots(a, b, c);
-    if (!roots) {
-        return {QuadraticVerdict::Overflow, {}};
-    }
-    if (roots->discriminant == QuadraticRoots::Discriminant::Negative) {
+    const QuadraticRoots roots = quadraticRoots(a, b, c);
+    switch (roots.discriminant) {
+    case QuadraticRoots::Discriminant::Negative:
         return {QuadraticVerdict::NoRealRoots, {}};
+    case QuadraticRoots::Discriminant::Zero:
+        if (kind == Kind::Quadratic) {
+            return verdict(QuadraticVerdict::OneRootDoubled, {roots.y1});
+        }
+        break;
+    case QuadraticRoots::Discriminant::Positive:
+        if (kind == Kind::Quadratic) {
+            return verdict(QuadraticVerdict::TwoRoots, {roots.y1, roots.y2});
+        }
+        break;
     }
-    return kind == Kind::Quadratic ? quadratic(*roots) : biquadratic(*roots);
+    return biquadratic(roots);
 }
 
 } // namespace equations

@@ -1,43 +1,32 @@
 #pragma once
 
+#include "common/number.h"
+
 #include <QList>
 
-#include <optional>
-
 // Solving the equations of the two solver windows, apart from the windows: the coefficients
-// come in as numbers, the verdict and the roots come out.
+// come in as the numbers typed, the verdict and the roots come out, each root the exact value
+// or one correctly rounded where it is shown.
 namespace equations {
+
+using common::Number;
 
 enum class LinearVerdict { Root, AnyNumber, NoRoots, Overflow };
 
 struct LinearSolution {
     LinearVerdict verdict = LinearVerdict::Root;
-    double root = 0; // with Root
+    Number root; // with Root
 };
 
-// a·x + b = c. A zero a gives any number when b equals c and no root otherwise; c − b or the
-// root beyond the double range is an overflow.
-LinearSolution solveLinear(double a, double b, double c);
+// a·x + b = c. A zero a gives any number when b equals c and no root otherwise; a root beyond
+// the range a result may have is an overflow (c − b on the way may be larger).
+LinearSolution solveLinear(const Number& a, const Number& b, const Number& c);
 
 enum class Kind { Quadratic, Biquadratic };
 
-// The roots of a·x² + b·x + c = 0 (a non-zero), shared by both kinds: x1 = (√D − b) / (2a) and
-// x2 = (−b − √D) / (2a), or −b / (2a) twice for a zero D. A root whose numerator cancels to
-// less than |b| / 10 000 is taken as 2c / (−b ∓ √D) instead, the same value without the lost
-// digits. A negative D gives no roots (both 0).
-struct QuadraticRoots {
-    enum class Discriminant { Negative, Zero, Positive };
-    Discriminant discriminant = Discriminant::Negative;
-    double x1 = 0;
-    double x2 = 0;
-};
-
-// Nothing when a root lies beyond the double range.
-std::optional<QuadraticRoots> quadraticRoots(double a, double b, double c);
-
 enum class QuadraticVerdict {
     ZeroLeading, // a is zero
-    Overflow,    // a root (for the biquadratic, a root y) beyond the double range
+    Overflow,    // a root shown would lie beyond the range
     NoRealRoots,
     OneRootDoubled, // the quadratic with D = 0
     TwoRoots,       // the quadratic's x1, x2; the biquadratic's ±√y of its one usable y
@@ -47,10 +36,13 @@ enum class QuadraticVerdict {
 
 struct QuadraticSolution {
     QuadraticVerdict verdict = QuadraticVerdict::NoRealRoots;
-    QList<double> roots; // in the order of the boxes k1..k4
+    QList<Number> roots; // in the order of the boxes k1..k4
 };
 
-// a·x² + b·x + c = 0 or a·x⁴ + b·x² + c = 0.
-QuadraticSolution solveQuadratic(Kind kind, double a, double b, double c);
+// a·x² + b·x + c = 0 or a·x⁴ + b·x² + c = 0. The discriminant D = b² − 4ac is exact, so a
+// double root typed with decimals is found as one. The roots of the quadratic in y (or x) are
+// x1 = (−b + √D) / 2a and x2 = (−b − √D) / 2a, taken as q / a and c / q with
+// q = −(b + sign(b)·√D) / 2, which never subtracts nearly equal numbers.
+QuadraticSolution solveQuadratic(Kind kind, const Number& a, const Number& b, const Number& c);
 
 } // namespace equations

@@ -4,7 +4,6 @@
 
 #include "common/controls.h"
 #include "common/message.h"
-#include "common/numtext.h"
 #include "common/words.h"
 
 #include <QLineEdit>
@@ -13,15 +12,6 @@
 #include <utility>
 
 namespace fractions {
-
-namespace {
-
-// The value of a kept text; the empty text of a fraction not yet read counts as zero.
-double valueOf(const QString& text) {
-    return common::parseNumber(text).value_or(0);
-}
-
-} // namespace
 
 DrobForm::DrobForm(QWidget* parent)
     : ToolWindow("DrobForm", QStringLiteral("Цифроид 2 - дробь 1.0"), parent),
@@ -55,32 +45,20 @@ DrobForm::DrobForm(QWidget* parent)
 DrobForm::Reading DrobForm::readInputs() {
     const common::Report report = common::reporterFor(kMessageTitle);
     bool notNumeric = false;
-    bool zeroDenominator = false;
-
-    if (common::pr(cl1_->text(), report) == 1) {
-        num1_ = cl1_->text();
-    } else {
-        notNumeric = true;
-    }
-    if (const auto value = common::checkedNumber(cl2_->text(), report)) {
-        num2_ = *value;
-    } else {
-        notNumeric = true;
-    }
-    if (common::pr(zn1_->text(), report) == 1) {
-        den1_ = zn1_->text();
-    } else {
-        notNumeric = true;
-    }
-    if (valueOf(den1_) == 0) {
-        zeroDenominator = true;
-    } else {
-        if (const auto value = common::checkedNumber(zn2_->text(), report)) {
-            den2_ = *value;
+    const auto read = [&](QLineEdit& box, Number& kept) {
+        if (const auto value = common::checkedNumber(box.text(), report)) {
+            kept = *value;
         } else {
             notNumeric = true;
         }
-        zeroDenominator = den2_ == 0;
+    };
+    read(*cl1_, first_.numerator);
+    read(*cl2_, second_.numerator);
+    read(*zn1_, first_.denominator);
+    bool zeroDenominator = first_.denominator.isZero();
+    if (!zeroDenominator) {
+        read(*zn2_, second_.denominator);
+        zeroDenominator = second_.denominator.isZero();
     }
 
     if (notNumeric) {
@@ -98,14 +76,14 @@ void DrobForm::apply(Operation operation) {
         common::showMessage(kMessageTitle, kZeroDenominator);
         return;
     }
-    const Result result = calculate(operation, {valueOf(num1_), valueOf(den1_)}, {num2_, den2_});
+    const Result result = calculate(operation, first_, second_);
     if (!result.ok()) {
         common::showMessage(kMessageTitle, common::words::faultMessage(result.fault));
         return;
     }
-    itdsv_->setText(common::formatNumber(result.decimal));
-    icl_->setText(common::formatNumber(result.fraction.numerator));
-    izn_->setText(common::formatNumber(result.fraction.denominator));
+    common::showNumber(*itdsv_, result.decimal);
+    common::showNumber(*icl_, result.fraction.numerator);
+    common::showNumber(*izn_, result.fraction.denominator);
 }
 
 } // namespace fractions

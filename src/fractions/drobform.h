@@ -38,11 +38,9 @@ private:
     QLineEdit* izn_;
     QLineEdit* itdsv_;
 
-    // The fractions as last read: fraction 1 keeps its typed texts, fraction 2 its numbers.
-    QString den1_;
-    double den2_ = 0;
-    QString num1_;
-    double num2_ = 0;
+    // The fractions as last read; a box that is not a number keeps what was read before.
+    Fraction first_;
+    Fraction second_;
 };
 
 } // namespace fractions

@@ -1,24 +1,19 @@
 #include "fraction.h"
 
-#include <cmath>
-#include <cstdint>
-#include <numeric>
+#include <gmpxx.h>
+#include <optional>
 
 namespace fractions {
 
 namespace {
 
-constexpr double kLargestWhole = 9007199254740992.0; // 2^53: every whole number up to it is exact
+using common::Fault;
 
-bool isWhole(double value) {
-    return std::abs(value) <= kLargestWhole && std::trunc(value) == value;
-}
-
-Fraction combined(Operation operation, Fraction first, Fraction second) {
-    const double a = first.numerator;
-    const double b = first.denominator;
-    const double c = second.numerator;
-    const double d = second.denominator;
+Fraction combined(Operation operation, const Fraction& first, const Fraction& second) {
+    const Number& a = first.numerator;
+    const Number& b = first.denominator;
+    const Number& c = second.numerator;
+    const Number& d = second.denominator;
     switch (operation) {
     case Operation::Add:
         return b == d ? Fraction{a + c, b} : Fraction{a * d + c * b, b * d};
@@ -32,38 +27,57 @@ Fraction combined(Operation operation, Fraction first, Fraction second) {
     return {};
 }
 
-Result refusal(common::Fault fault) {
-    return {{}, 0, fault};
+// The largest whole part shown: 15 digits.
+const Number& largestWhole() {
+    static const Number value(999'999'999'999'999LL);
+    return value;
+}
+
+// A part as it is shown, or nothing when it cannot be.
+std::optional<Number> shownPart(const Number& part) {
+    const common::Outcome shown = common::shown(part);
+    if (!shown.ok() || (shown.value.isZero() && !part.isZero())) {
+        return std::nullopt;
+    }
+    if (part.isInteger() && part.abs() > largestWhole()) {
+        return std::nullopt;
+    }
+    return shown.value;
+}
+
+Result refusal(Fault fault) {
+    return {{}, {}, fault};
 }
 
 } // namespace
 
-Fraction reduced(Fraction fraction) {
-    if (!isWhole(fraction.numerator) || !isWhole(fraction.denominator)) {
+Fraction reduced(const Fraction& fraction) {
+    if (!fraction.numerator.isInteger() || !fraction.denominator.isInteger() ||
+        fraction.denominator.isZero()) {
         return fraction;
     }
-    const auto numerator = static_cast<std::int64_t>(fraction.numerator);
-    const auto denominator = static_cast<std::int64_t>(fraction.denominator);
-    const std::int64_t divisor = std::gcd(numerator, denominator);
+    mpz_class divisor;
+    mpz_gcd(divisor.get_mpz_t(), fraction.numerator.rational().get_num_mpz_t(),
+            fraction.denominator.rational().get_num_mpz_t());
     if (divisor <= 1) {
         return fraction;
     }
-    return {static_cast<double>(numerator / divisor), static_cast<double>(denominator / divisor)};
+    const Number by = Number::fromRational(mpq_class(divisor));
+    return {fraction.numerator / by, fraction.denominator / by};
 }
 
-Result calculate(Operation operation, Fraction first, Fraction second) {
-    if (operation == Operation::Divide && second.numerator == 0) {
-        return refusal(common::Fault::DivisionByZero);
+Result calculate(Operation operation, const Fraction& first, const Fraction& second) {
+    if (operation == Operation::Divide && second.numerator.isZero()) {
+        return refusal(Fault::DivisionByZero);
     }
     const Fraction result = reduced(combined(operation, first, second));
-    const double decimal = result.numerator / result.denominator;
-    // A denominator too small for a double comes out as zero: its quotient is beyond the
-    // range as well.
-    if (!std::isfinite(result.numerator) || !std::isfinite(result.denominator) ||
-        !std::isfinite(decimal)) {
-        return refusal(common::Fault::Overflow);
+    const auto numerator = shownPart(result.numerator);
+    const auto denominator = shownPart(result.denominator);
+    const common::Outcome decimal = common::shown(result.numerator / result.denominator);
+    if (!numerator || !denominator || !decimal.ok()) {
+        return refusal(Fault::Overflow);
     }
-    return {result, decimal, common::Fault::None};
+    return {{*numerator, *denominator}, decimal.value, Fault::None};
 }
 
 } // namespace fractions

@@ -105,7 +105,7 @@ void TreugForm::couple(const QString& text, QLineEdit& to) {
         return;
     }
     coupling_ = true; // the other box's rule must not write back into this one
-    to.setText(common::formatNumber(90 - *angle));
+    common::showNumber(to, Number(90) - *angle);
     coupling_ = false;
 }
 
@@ -117,26 +117,33 @@ void TreugForm::angleBChanged(const QString& text) {
     couple(text, given(Side::AngleA));
 }
 
-std::optional<QStringList> TreugForm::readInputs() {
+std::optional<TreugForm::Givens> TreugForm::readInputs() {
     const common::Report report = common::reporterFor(kTriangleTitle);
-    QStringList typed;
+    Givens givens;
+    TriangleGivens& v = givens.values;
+    const std::array<Number*, kTriangleValues> values{&v.angleA, &v.angleB, &v.ab, &v.ac, &v.bc};
     bool numbers = true;
-    for (QLineEdit* box : givenBoxes_) {
-        numbers = common::readBox(*box, QStringLiteral("0"), report).has_value() && numbers;
-        typed << box->text();
+    for (std::size_t i = 0; i < givenBoxes_.size(); ++i) {
+        const auto value = common::readBox(*givenBoxes_[i], QStringLiteral("0"), report);
+        if (value) {
+            *values[i] = *value;
+        } else {
+            numbers = false;
+        }
+        givens.texts << givenBoxes_[i]->text();
     }
     if (!numbers) {
         return std::nullopt;
     }
-    return typed;
+    return givens;
 }
 
 void TreugForm::solve() {
-    const auto typed = readInputs();
-    if (!typed) {
+    const auto givens = readInputs();
+    if (!givens) {
         return;
     }
-    const TriangleAnswer answer = triangleAnswer(solveTriangle(parseGivens(*typed)), *typed);
+    const TriangleAnswer answer = triangleAnswer(solveTriangle(givens->values), givens->texts);
     for (const QString& message : answer.messages) {
         common::showMessage(kTriangleTitle, message);
     }

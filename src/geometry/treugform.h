@@ -24,9 +24,14 @@ private:
     void angleBChanged(const QString& text);
     // Puts 90 − (the number in `text`) into `to`; `to`'s own rule does not answer back.
     void couple(const QString& text, QLineEdit& to);
+    // The givens as read: their values and their texts.
+    struct Givens {
+        TriangleGivens values;
+        QStringList texts;
+    };
     // Reads the given boxes in order, an empty one as "0" (in an angle box that runs the
-    // coupling), and reports every one that is not a number. The texts as read, or nothing.
-    std::optional<QStringList> readInputs();
+    // coupling), and reports every one that is not a number; nothing then.
+    std::optional<Givens> readInputs();
     // "Найти >>"
     void solve();
 

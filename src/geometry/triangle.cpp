@@ -1,69 +1,143 @@
 #include "triangle.h"
 
-#include "common/angles.h"
+#include "common/numberfunctions.h"
+#include "common/outcome.h"
 
-#include <cmath>
+#include <optional>
 
 namespace geometry {
 
 namespace {
 
-// A value as the solver holds it: given by the user until a step computes it.
-struct Value {
-    double number = 0;
-    bool given = true;
+using common::AngleUnit;
 
-    bool present() const { return number != 0; }
-    void set(double computed) {
+// A value as the solver holds it: given by the user until a step computes it. A step that
+// would divide by zero leaves an infinite value, which is shown as an overflow.
+struct Value {
+    Number number;
+    bool given = true;
+    bool infinite = false;
+
+    bool present() const { return infinite || !number.isZero(); }
+    void set(const Number& computed) {
         number = computed;
         given = false;
+        infinite = false;
     }
-    TriangleValue result() const {
-        if (!present()) {
-            return {};
+    void set(const std::optional<Number>& computed) {
+        if (computed) {
+            set(*computed);
+        } else {
+            given = false;
+            infinite = true;
         }
-        return {number, given ? Found::Given : Found::Computed};
     }
 };
 
+// n ÷ d, or nothing (an infinite value) when d is zero.
+std::optional<Number> quotient(const Number& n, const Number& d) {
+    if (d.isZero()) {
+        return std::nullopt;
+    }
+    return n / d;
+}
+
 QList<Check> failedChecks(const TriangleGivens& g) {
     QList<Check> failed;
-    if (g.angleA != 0 && g.angleB != 0 && std::floor(g.angleA) + std::floor(g.angleB) > 90) {
+    if (!g.angleA.isZero() && !g.angleB.isZero() &&
+        common::floor(g.angleA) + common::floor(g.angleB) > Number(90)) {
         failed << Check::WholeDegrees;
     }
-    if (g.angleA >= 90 || g.angleB >= 90) {
+    if (g.angleA >= Number(90) || g.angleB >= Number(90)) {
         failed << Check::RightAngle;
     }
-    if (g.ab != 0 && g.ac >= g.ab) {
+    if (!g.ab.isZero() && g.ac >= g.ab) {
         failed << Check::LegAC;
     }
-    if (g.ab != 0 && g.bc >= g.ab) {
+    if (!g.ab.isZero() && g.bc >= g.ab) {
         failed << Check::LegBC;
     }
     return failed;
 }
 
-// √|c² − b²|; when the squares leave the range (or vanish below it) the same value from
-// halves that cannot.
-double otherLeg(double c, double b) {
-    const double plain = std::sqrt(std::fabs(c * c - b * b));
-    if (std::isfinite(plain) && plain != 0) {
-        return plain;
-    }
-    return 2 * std::sqrt(std::fabs(c / 2 - b / 2)) * std::sqrt(std::fabs(c / 2 + b / 2));
+// √|c² − b²|, taken as √|(c − b)(c + b)| from the exact values.
+Number otherLeg(const Number& c, const Number& b) {
+    return common::sqrt(((c - b) * (c + b)).abs());
 }
 
-// √|b² + a²|, with the same retry.
-double hypotenuse(double b, double a) {
-    const double plain = std::sqrt(std::fabs(b * b + a * a));
-    if (std::isfinite(plain) && plain != 0) {
-        return plain;
-    }
-    return std::hypot(b, a);
+Number hypotenuse(const Number& b, const Number& a) {
+    return common::sqrt(b * b + a * a);
 }
 
-double rad(double degrees) {
-    return common::degreesToRadians(degrees);
+// a ÷ tan t, where an undefined tangent (t = 90° + 180°k) gives the limit 0.
+std::optional<Number> overTangent(const Number& a, const std::optional<Number>& tan) {
+    return tan ? quotient(a, *tan) : std::optional<Number>(Number());
+}
+
+// a · tan t, infinite where the tangent is undefined.
+std::optional<Number> timesTangent(const Number& a, const std::optional<Number>& tan) {
+    return tan ? std::optional<Number>(a * *tan) : std::nullopt;
+}
+
+// The steps from the angle A: BC (a) opposite it, AC (b) beside it, AB (c) the hypotenuse.
+void solveFromA(const Number& angle, Value& a, Value& b, Value& c) {
+    const auto sc = common::sinCos(angle, AngleUnit::Degrees);
+    const auto tan = common::tan(angle, AngleUnit::Degrees);
+    if (!a.present()) {
+        if (c.present()) {
+            a.set(c.number * sc.sin.abs());
+        }
+        if (b.present()) {
+            const auto product = timesTangent(b.number, tan);
+            a.set(product ? std::optional<Number>(product->abs()) : std::nullopt);
+        }
+    }
+    if (!c.present()) {
+        if (a.present()) {
+            c.set(quotient(a.number, sc.sin));
+        }
+        if (b.present()) {
+            c.set(quotient(b.number, sc.cos));
+        }
+    }
+    if (!b.present()) {
+        if (a.present()) {
+            b.set(overTangent(a.number, tan));
+        }
+        if (c.present()) {
+            b.set(c.number * sc.cos);
+        }
+    }
+}
+
+// The steps from the angle B: AC (b) opposite it, BC (a) beside it.
+void solveFromB(const Number& angle, Value& a, Value& b, Value& c) {
+    const auto sc = common::sinCos(angle, AngleUnit::Degrees);
+    const auto tan = common::tan(angle, AngleUnit::Degrees);
+    if (!a.present()) {
+        if (c.present()) {
+            a.set(c.number * sc.cos);
+        }
+        if (b.present()) {
+            a.set(overTangent(b.number, tan));
+        }
+    }
+    if (!c.present()) {
+        if (a.present()) {
+            c.set(quotient(a.number, sc.cos));
+        }
+        if (b.present()) {
+            c.set(quotient(b.number, sc.sin));
+        }
+    }
+    if (!b.present()) {
+        if (a.present()) {
+            b.set(timesTangent(a.number, tan));
+        }
+        if (c.present()) {
+            b.set(c.number * sc.sin);
+        }
+    }
 }
 
 } // namespace
@@ -91,72 +165,29 @@ TriangleSolution solveTriangle(const TriangleGivens& givens) {
         a.set(otherLeg(c.number, b.number));
     }
     if (A.present()) {
-        const double t = rad(A.number);
-        if (!a.present()) {
-            if (c.present()) {
-                a.set(c.number * std::fabs(std::sin(t)));
-            }
-            if (b.present()) {
-                a.set(b.number * std::fabs(std::tan(t)));
-            }
-        }
-        if (!c.present()) {
-            if (a.present()) {
-                c.set(a.number / std::sin(t));
-            }
-            if (b.present()) {
-                c.set(b.number / std::cos(t));
-            }
-        }
-        if (!b.present()) {
-            if (a.present()) {
-                b.set(a.number / std::tan(t));
-            }
-            if (c.present()) {
-                b.set(c.number * std::cos(t));
-            }
-        }
+        solveFromA(A.number, a, b, c);
     }
     if (B.present()) {
-        const double t = rad(B.number);
-        if (!a.present()) {
-            if (c.present()) {
-                a.set(c.number * std::cos(t));
-            }
-            if (b.present()) {
-                a.set(b.number / std::tan(t));
-            }
-        }
-        if (!c.present()) {
-            if (a.present()) {
-                c.set(a.number / std::cos(t));
-            }
-            if (b.present()) {
-                c.set(b.number / std::sin(t));
-            }
-        }
-        if (!b.present()) {
-            if (a.present()) {
-                b.set(std::tan(t) * a.number);
-            }
-            if (c.present()) {
-                b.set(c.number * std::sin(t));
-            }
-        }
+        solveFromB(B.number, a, b, c);
     }
     if (A.present() && !B.present()) {
-        B.set(90 - A.number);
+        B.set(Number(90) - A.number);
     }
     if (B.present() && !A.present()) {
-        A.set(90 - B.number);
+        A.set(Number(90) - B.number);
     }
 
     const std::array<const Value*, kTriangleValues> values{&A, &B, &c, &b, &a};
     for (std::size_t i = 0; i < values.size(); ++i) {
-        if (!std::isfinite(values[i]->number)) {
+        const Value& value = *values[i];
+        if (!value.present()) {
+            continue;
+        }
+        const common::Outcome shown = common::shown(value.number);
+        if (value.infinite || !shown.ok()) {
             return {{}, true, {}};
         }
-        solution.values[i] = values[i]->result();
+        solution.values[i] = {shown.value, value.given ? Found::Given : Found::Computed};
     }
     return solution;
 }

@@ -1,12 +1,17 @@
 #pragma once
 
+#include "common/number.h"
+
 #include <QList>
 #include <array>
 #include <cstddef>
 
 // Solving a right triangle ABC with the right angle at C, apart from its window: the givens
-// come in as numbers, the failed checks or the five values come out.
+// come in as the numbers typed, the failed checks or the five values come out, each exact or
+// correctly rounded where it is shown.
 namespace geometry {
+
+using common::Number;
 
 // The five values, in the order of the window's rows.
 enum class Side { AngleA, AngleB, AB, AC, BC };
@@ -15,11 +20,11 @@ inline constexpr std::size_t kTriangleValues = 5;
 // What the user gave: angles in degrees, AB the hypotenuse, AC the leg next to A, BC the leg
 // opposite A. A zero means "not given".
 struct TriangleGivens {
-    double angleA = 0;
-    double angleB = 0;
-    double ab = 0;
-    double ac = 0;
-    double bc = 0;
+    Number angleA;
+    Number angleB;
+    Number ab;
+    Number ac;
+    Number bc;
 };
 
 // The consistency checks of "Найти >>", in the order they are made.
@@ -33,7 +38,7 @@ enum class Check {
 enum class Found { Given, Computed, NotFound };
 
 struct TriangleValue {
-    double value = 0;
+    Number value;
     Found found = Found::NotFound;
 };
 
@@ -46,7 +51,8 @@ struct TriangleSolution {
 };
 
 // The checks, then the solving steps. A value that stays zero is not found; angles are never
-// derived from two sides. A value beyond the double range is an overflow.
+// derived from two sides. A value shown beyond the range, or one that would divide by a zero
+// sine, cosine or tangent, is an overflow.
 TriangleSolution solveTriangle(const TriangleGivens& givens);
 
 } // namespace geometry

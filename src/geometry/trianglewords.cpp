@@ -41,14 +41,6 @@ QString textOf(const TriangleValue& value, Side side, const QStringList& typed) 
 
 } // namespace
 
-TriangleGivens parseGivens(const QStringList& typed) {
-    const auto number = [&typed](Side side) {
-        return common::parseNumber(typedFor(typed, side)).value_or(0);
-    };
-    return {number(Side::AngleA), number(Side::AngleB), number(Side::AB), number(Side::AC),
-            number(Side::BC)};
-}
-
 TriangleAnswer triangleAnswer(const TriangleSolution& solution, const QStringList& typed) {
     TriangleAnswer answer;
     for (const Check check : solution.failed) {

@@ -17,9 +17,6 @@ inline const QString kHypotenuseBC =
     QStringLiteral("Гипотенуза(AB) должна быть больше катета(BC)!");
 inline const QString kCannotFind = QStringLiteral("Невозможно найти");
 
-// The numbers of the givens typed in the order of Side, each accepted by the numeric check.
-TriangleGivens parseGivens(const QStringList& typed);
-
 struct TriangleAnswer {
     // Messages to show in order: one for every failed check, or "Переполнение!".
     QStringList messages;

@@ -1,5 +1,7 @@
 #include "vectorcalc.h"
 
+#include "common/numberfunctions.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -8,30 +10,34 @@
 namespace geometry {
 
 bool isBlank(const VectorEnds& ends) {
-    return ends.x1 == 0 && ends.y1 == 0 && ends.x2 == 0 && ends.y2 == 0;
+    return ends.x1.isZero() && ends.y1.isZero() && ends.x2.isZero() && ends.y2.isZero();
 }
 
-QPointF vectorCoordinates(const VectorEnds& ends) {
+PlanePoint vectorCoordinates(const VectorEnds& ends) {
     return {ends.x2 - ends.x1, ends.y2 - ends.y1};
 }
 
-double vectorLength(const VectorEnds& ends) {
-    // Four-character coordinates keep the squares far inside the double range.
-    const QPointF d = vectorCoordinates(ends);
-    return std::sqrt(d.x() * d.x() + d.y() * d.y());
+Number vectorLength(const VectorEnds& ends) {
+    const PlanePoint d = vectorCoordinates(ends);
+    return common::sqrt(d.x * d.x + d.y * d.y);
 }
 
-QPointF vectorMiddle(const VectorEnds& ends) {
-    return {(ends.x1 + ends.x2) / 2, (ends.y1 + ends.y2) / 2};
+PlanePoint vectorMiddle(const VectorEnds& ends) {
+    const Number two(2);
+    return {(ends.x1 + ends.x2) / two, (ends.y1 + ends.y2) / two};
 }
 
-std::optional<int> drawingScale(double value) {
-    const double whole = std::floor(value);
-    if (!(whole >= std::numeric_limits<qint16>::min() &&
-          whole <= std::numeric_limits<qint16>::max())) {
+QLineF drawnLine(const VectorEnds& ends) {
+    return {ends.x1.toDouble(), ends.y1.toDouble(), ends.x2.toDouble(), ends.y2.toDouble()};
+}
+
+std::optional<int> drawingScale(const Number& value) {
+    const Number whole = common::floor(value);
+    if (whole < Number(std::numeric_limits<qint16>::min()) ||
+        whole > Number(std::numeric_limits<qint16>::max())) {
         return std::nullopt;
     }
-    return static_cast<int>(whole);
+    return static_cast<int>(whole.toDouble());
 }
 
 QPointF planeToTwips(QPointF point, int scale) {

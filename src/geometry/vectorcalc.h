@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/number.h"
+
 #include <QLineF>
 #include <QPointF>
 #include <QRectF>
@@ -9,27 +11,38 @@
 // ends, the drawing scale, and where the plane's points lie on the drawing, in twips.
 namespace geometry {
 
-// The start (x1; y1) and the end (x2; y2).
+using common::Number;
+
+// The start (x1; y1) and the end (x2; y2), as typed.
 struct VectorEnds {
-    double x1 = 0;
-    double y1 = 0;
-    double x2 = 0;
-    double y2 = 0;
+    Number x1;
+    Number y1;
+    Number x2;
+    Number y2;
+};
+
+// A point of the plane, exact.
+struct PlanePoint {
+    Number x;
+    Number y;
 };
 
 // All four coordinates 0, as the window starts: the keys leave such a vector alone.
 bool isBlank(const VectorEnds& ends);
 
-// The vector's coordinates (x2 − x1; y2 − y1).
-QPointF vectorCoordinates(const VectorEnds& ends);
-// The distance between the two ends.
-double vectorLength(const VectorEnds& ends);
-// The midpoint ((x1 + x2) / 2; (y1 + y2) / 2).
-QPointF vectorMiddle(const VectorEnds& ends);
+// The vector's coordinates (x2 − x1; y2 − y1), exact.
+PlanePoint vectorCoordinates(const VectorEnds& ends);
+// The distance between the two ends, correctly rounded.
+Number vectorLength(const VectorEnds& ends);
+// The midpoint ((x1 + x2) / 2; (y1 + y2) / 2), exact.
+PlanePoint vectorMiddle(const VectorEnds& ends);
+
+// The vector as the drawing takes it: from start to end in the plane's units.
+QLineF drawnLine(const VectorEnds& ends);
 
 // The scale as the drawing uses it: the number rounded down, or nothing when that does not
 // fit a 16-bit signed whole number.
-std::optional<int> drawingScale(double value);
+std::optional<int> drawingScale(const Number& value);
 
 // The plane's origin at the corner of the axes, in twips from the window's top left.
 inline constexpr QPointF kPlaneOrigin{240, 5760};

@@ -4,7 +4,7 @@
 
 #include "common/controls.h"
 #include "common/message.h"
-#include "common/numtext.h"
+#include "common/outcome.h"
 #include "common/windowstyle.h"
 #include "common/words.h"
 
@@ -20,15 +20,21 @@ namespace {
 const QString kCaption = QStringLiteral("Цифроид 2 вектор 1.0");
 const QString kMessageTitle = QStringLiteral("Цифроид 2 вектор");
 
-// Writes a result so that its leading digits are the ones in view.
-void showNumber(QLineEdit& box, double value) {
-    box.setText(common::formatNumber(value));
-    box.setCursorPosition(0);
+// Writes a result, or says it overflows; false then.
+bool showResult(QLineEdit& box, const Number& value) {
+    const common::Outcome shown = common::shown(value);
+    if (!shown.ok()) {
+        common::showMessage(kMessageTitle, common::words::kOverflow);
+        return false;
+    }
+    common::showNumber(box, shown.value);
+    return true;
 }
 
-void showPoint(QLineEdit& x, QLineEdit& y, QPointF point) {
-    showNumber(x, point.x());
-    showNumber(y, point.y());
+void showPoint(QLineEdit& x, QLineEdit& y, const PlanePoint& point) {
+    if (showResult(x, point.x)) {
+        showResult(y, point.y);
+    }
 }
 
 } // namespace
@@ -55,7 +61,7 @@ void VectorForm::closeTool() {
 bool VectorForm::readInputs() {
     const common::Report report = common::reporterFor(kMessageTitle);
     const QString zero = QStringLiteral("0");
-    const std::array<std::pair<QLineEdit*, double*>, 4> coordinates{{{controls_.x1, &ends_.x1},
+    const std::array<std::pair<QLineEdit*, Number*>, 4> coordinates{{{controls_.x1, &ends_.x1},
                                                                      {controls_.x2, &ends_.x2},
                                                                      {controls_.y1, &ends_.y1},
                                                                      {controls_.y2, &ends_.y2}}};
@@ -91,7 +97,7 @@ void VectorForm::showCoordinates() {
 
 void VectorForm::showLength() {
     if (readVector()) {
-        showNumber(*controls_.length, vectorLength(ends_));
+        showResult(*controls_.length, vectorLength(ends_));
     }
 }
 
@@ -103,7 +109,7 @@ void VectorForm::showMiddle() {
 
 void VectorForm::draw() {
     if (readVector()) {
-        controls_.plane->addVector(ends_, scale_);
+        controls_.plane->addVector(drawnLine(ends_), scale_);
     }
 }
 

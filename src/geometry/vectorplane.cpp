@@ -45,8 +45,8 @@ public:
         setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
-    void add(const VectorEnds& ends, int scale) {
-        list_.append({ends, scale});
+    void add(const QLineF& vector, int scale) {
+        list_.append({vector, scale});
         update();
     }
 
@@ -69,8 +69,8 @@ protected:
             QRectF(0, kTop, kWidth, kBottom - kTop).adjusted(-margin, -margin, margin, margin);
 
         for (const Drawing& drawing : std::as_const(list_)) {
-            const QPointF start = planeToTwips({drawing.ends.x1, drawing.ends.y1}, drawing.scale);
-            const QPointF end = planeToTwips({drawing.ends.x2, drawing.ends.y2}, drawing.scale);
+            const QPointF start = planeToTwips(drawing.vector.p1(), drawing.scale);
+            const QPointF end = planeToTwips(drawing.vector.p2(), drawing.scale);
             if (const auto line = clipLine({start, end}, bounds)) {
                 painter.drawLine(QLineF(toPixels(line->p1()), toPixels(line->p2())));
             }
@@ -82,7 +82,7 @@ protected:
 
 private:
     struct Drawing {
-        VectorEnds ends;
+        QLineF vector;
         int scale;
     };
 
@@ -111,8 +111,8 @@ QPointF VectorPlane::toPixels(QPointF twips) {
     return {twips.x() / common::kTwipsPerPixel, (twips.y() - kTop) / common::kTwipsPerPixel};
 }
 
-void VectorPlane::addVector(const VectorEnds& ends, int scale) {
-    drawings_->add(ends, scale);
+void VectorPlane::addVector(const QLineF& vector, int scale) {
+    drawings_->add(vector, scale);
 }
 
 void VectorPlane::erase() {

@@ -19,8 +19,9 @@ public:
 
     explicit VectorPlane(QWidget* parent);
 
-    // A red line from the start to the end and a circle around the start.
-    void addVector(const VectorEnds& ends, int scale);
+    // A red line from the start to the end (in the plane's units) and a circle around the
+    // start.
+    void addVector(const QLineF& vector, int scale);
     void erase();
 
     // Where a point given in the window's twips lies on this part, in pixels.

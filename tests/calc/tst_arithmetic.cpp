@@ -103,7 +103,29 @@ void TestArithmetic::keys_data() {
     QTest::newRow("largest double reads back") << "[1,7976931348623157E308] +/- +/-"
                                                << "1,79769313486232E+308" << kTec << none;
     QTest::newRow("largest double as an operand") << "[1,79769313486232E+308] - [1E308] ="
-                                                  << "7,97693134862316E+307" << kTec << none;
+                                                  << "7,9769313486232E+307" << kTec << none;
+
+    // decimals are exact, and each result is rounded once, on paper's rule
+    QTest::newRow("90 - 80,1") << "90 - 80,1 ="
+                               << "9,9" << kTec << none;
+    QTest::newRow("10,3 - 10") << "10,3 - 10 ="
+                               << "0,3" << kTec << none;
+    QTest::newRow("88,2 - 90,3") << "88,2 - 90,3 ="
+                                 << "-2,1" << kTec << none;
+    QTest::newRow("1000,01 - 1000") << "1000,01 - 1000 ="
+                                    << "0,01" << kTec << none;
+    QTest::newRow("tie rounds away from zero") << "1,000000000000005 + 0 ="
+                                               << "1,00000000000001" << kTec << none;
+    QTest::newRow("negative tie") << "[-1,000000000000005] + 0 ="
+                                  << "-1,00000000000001" << kTec << none;
+    QTest::newRow("a third times three") << "1 / 3 * 3 ="
+                                         << "1" << kTec << none;
+    QTest::newRow("the true pi behind its digits") << "pi - 3,14159265358979 ="
+                                                   << "3,23846264338328E-15" << kTec << none;
+    QTest::newRow("below the smallest double is 0") << "[1E-320] / [1E10] ="
+                                                    << "0" << kTec << none;
+    QTest::newRow("subnormal to 15 digits") << "[1E-310] / 3 ="
+                                            << "3,33333333333333E-311" << kTec << none;
 
     // percent
     QTest::newRow("percent added") << "200 + 10 %"

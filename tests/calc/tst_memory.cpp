@@ -56,6 +56,10 @@ void TestMemory::memorySlots_data() {
         << "[1,7976931348623157E308] +/- +/- m+ [-1E308] m+"
         << QStringList{"7,97693134862316E+307", "Слот #2", "Слот #3", "Слот #4", "Слот #5"}
         << "-1E308" << none;
+    QTest::newRow("a slot keeps what the program wrote exactly")
+        << "1 / 3 = m+ C Mrc * 3 ="
+        << QStringList{"0,333333333333333", "Слот #2", "Слот #3", "Слот #4", "Слот #5"} << "1"
+        << none;
     QTest::newRow("recalled digits append")
         << "5 m+ C Mrc 1" << QStringList{"5", "Слот #2", "Слот #3", "Слот #4", "Слот #5"} << "51"
         << none;

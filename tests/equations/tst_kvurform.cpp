@@ -72,6 +72,9 @@ void TestKvurForm::solve_data() {
         << L{"0", "Один корень(т.к. D=0).", "Корень#3", "Корень#4"} << none;
     QTest::newRow("quadratic: two roots") << false << L{"1", "-3", "2"} << L{"1", "-3", "2"}
                                           << L{"2", "1", "Корень#3", "Корень#4"} << none;
+    QTest::newRow("quadratic: D zero typed with decimals")
+        << false << L{"1", "-1,4", "0,49"} << L{"1", "-1,4", "0,49"}
+        << L{"0,7", "Один корень(т.к. D=0).", "Корень#3", "Корень#4"} << none;
     QTest::newRow("quadratic: no roots in two boxes")
         << false << L{"1", "0", "1"} << L{"1", "0", "1"}
         << L{"Корней нет.", "Корней нет.", "Корень#3", "Корень#4"} << L{kNoRealRoots};

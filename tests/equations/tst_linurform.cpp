@@ -53,6 +53,8 @@ void TestLinurForm::solve_data() {
         << L{"1", "2", "1.5"} << L{"1", "2", "1.5", "Корень"} << notNumber;
     QTest::newRow("overflow leaves the root box")
         << L{"1", "-1E308", "1E308"} << L{"1", "-1E308", "1E308", "Корень"} << L{"Переполнение!"};
+    QTest::newRow("c - b beyond range, root not")
+        << L{"2", "-1E308", "1E308"} << L{"2", "-1E308", "1E308", "1E+308"} << none;
 }
 
 void TestLinurForm::solve() {

@@ -53,8 +53,10 @@ void TestTreugForm::coupling_data() {
                                             << "30," << L{"30,", "60"} << 0;
     QTest::newRow("0,1 is not written back") << "DyA"
                                              << "0,1" << L{"0,1", "89,9"} << 0;
+    QTest::newRow("80,1") << "DyA"
+                          << "80,1" << L{"80,1", "9,9"} << 0;
     QTest::newRow("89,9") << "DyA"
-                          << "89,9" << L{"89,9", "0,0999999999999943"} << 0;
+                          << "89,9" << L{"89,9", "0,1"} << 0;
     QTest::newRow("a lone minus is not a number") << "DyA"
                                                   << "-5" << L{"-5", "95"} << 1;
 }
@@ -91,6 +93,9 @@ void TestTreugForm::solve_data() {
         << L{"0", "0", "0", "0", "0"} << L{"0", "0", "0", "0", "0"} << L(5, none) << L{};
     QTest::newRow("solved") << L{"30", "60", "10", "0", "0"} << L{"30", "60", "10", "0", "0"}
                             << L{"30", "60", "10", "8,66025403784439", "5"} << L{};
+    QTest::newRow("A 80,1 with B by the coupling")
+        << L{"80,1", "0", "10", "0", "0"} << L{"80,1", "9,9", "10", "0", "0"}
+        << L{"80,1", "9,9", "10", "1,7192910027941", "9,85109326154774"} << L{};
     QTest::newRow("emptied A turns B into 90 before B is read")
         << L{"", "87", "", "", ""} << L{"0", "90", "0", "0", "0"} << untouched
         << L{geometry::kAngleSum};

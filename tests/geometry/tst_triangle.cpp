@@ -1,3 +1,4 @@
+#include "common/numtext.h"
 #include "common/words.h"
 #include "geometry/trianglewords.h"
 
@@ -6,6 +7,12 @@
 namespace {
 
 const QString kNone = geometry::kCannotFind;
+
+// The givens exactly as typed, in the order of Side.
+geometry::TriangleGivens givensOf(const QStringList& typed) {
+    const auto number = [&typed](qsizetype i) { return *common::parseNumber(typed[i]); };
+    return {number(0), number(1), number(2), number(3), number(4)};
+}
 
 } // namespace
 
@@ -30,13 +37,17 @@ void TestTriangle::solve_data() {
         << L{"0", "0", "0", "3", "4"} << L{kNone, kNone, "5", "3", "4"} << L{};
     QTest::newRow("hypotenuse and leg")
         << L{"0", "0", "5", "0", "4"} << L{kNone, kNone, "5", "3", "4"} << L{};
-    QTest::newRow("A 45, AC 1: the fifteen-digit pi shows")
-        << L{"45", "45", "0", "1", "0"}
-        << L{"45", "45", "1,41421356237309", "1", "0,999999999999998"} << L{};
+    QTest::newRow("A 45, AC 1: exact tangent, correctly rounded hypotenuse")
+        << L{"45", "45", "0", "1", "0"} << L{"45", "45", "1,4142135623731", "1", "1"} << L{};
     QTest::newRow("A 30, AB 10") << L{"30", "60", "10", "0", "0"}
                                  << L{"30", "60", "10", "8,66025403784439", "5"} << L{};
     QTest::newRow("B alone with a leg: A derived")
-        << L{"0", "60", "0", "0", "5"} << L{"30", "60", "9,99999999999998", "8,66025403784437", "5"}
+        << L{"0", "60", "0", "0", "5"} << L{"30", "60", "10", "8,66025403784439", "5"} << L{};
+    QTest::newRow("A alone: exact B, correctly rounded sides")
+        << L{"80,1", "0", "10", "0", "0"}
+        << L{"80,1", "9,9", "10", "1,7192910027941", "9,85109326154774"} << L{};
+    QTest::newRow("leg from nearly equal hypotenuse and leg")
+        << L{"0", "0", "5", "4,9999", "0"} << L{kNone, kNone, "5", "4,9999", "0,0316226184874055"}
         << L{};
     QTest::newRow("given texts kept, BC as its number")
         << L{"30", "0", "5,0", "0", "4,0"} << L{"30", "60", "5,0", "3", "4"} << L{};
@@ -76,7 +87,7 @@ void TestTriangle::solve() {
     QFETCH(QStringList, messages);
 
     using namespace geometry;
-    const auto answer = triangleAnswer(solveTriangle(parseGivens(givens)), givens);
+    const auto answer = triangleAnswer(solveTriangle(givensOf(givens)), givens);
     QCOMPARE(answer.boxes, boxes);
     QCOMPARE(answer.messages, messages);
 }

@@ -1,5 +1,7 @@
 #include "geometry/vectorcalc.h"
 
+#include "common/numtext.h"
+
 #include <QtTest>
 #include <optional>
 
@@ -17,17 +19,19 @@ private slots:
 };
 
 void TestVectorCalc::scale_data() {
-    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("typed");
     QTest::addColumn<std::optional<int>>("scale");
-    QTest::newRow("negative rounded down") << -2.5 << std::optional(-3);
-    QTest::newRow("top of 16 bits") << 32767.9 << std::optional(32767);
-    QTest::newRow("below 16 bits") << -32768.5 << std::optional<int>();
+    QTest::newRow("negative rounded down") << "-2,5" << std::optional(-3);
+    QTest::newRow("top of 16 bits") << "32767,9" << std::optional(32767);
+    QTest::newRow("closer to 32768 than a double holds")
+        << "32767,99999999999999999" << std::optional(32767);
+    QTest::newRow("below 16 bits") << "-32768,5" << std::optional<int>();
 }
 
 void TestVectorCalc::scale() {
-    QFETCH(double, value);
+    QFETCH(QString, typed);
     QFETCH(std::optional<int>, scale);
-    QCOMPARE(drawingScale(value), scale);
+    QCOMPARE(drawingScale(*common::parseNumber(typed)), scale);
 }
 
 void TestVectorCalc::clipping_data() {

@@ -96,6 +96,12 @@ void TestVectorForm::keys_data() {
     QTest::newRow("midpoint, not half the difference")
         << L{"1", "2", "4", "6", "120"} << "Command1" << L{"1", "2", "4", "6", "120"}
         << L{"", "", "", "2,5", "4"} << none;
+    QTest::newRow("midpoint exact, a tie rounded away from zero")
+        << L{"1E15", "0,1", "1", "0,2", "120"} << "Command1" << L{"1E15", "0,1", "1", "0,2", "120"}
+        << L{"", "", "", "500000000000001", "0,15"} << none;
+    QTest::newRow("length correctly rounded")
+        << L{"0", "0", "1", "1", "120"} << "dlina" << L{"0", "0", "1", "1", "120"}
+        << L{"1,4142135623731", "", "", "", ""} << none;
     QTest::newRow("ending at the origin is a vector")
         << L{"3", "4", "", "0", "120"} << "kord" << L{"3", "4", "0", "0", "120"}
         << L{"", "-3", "-4", "", ""} << none;
