@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Fuzzes the number parser and formatter (fuzz/fuzz_numtext.cpp) with libFuzzer for a given
 # number of seconds and reports the executions. Usage: bench/fuzz.sh [seconds] (120 by default).
-# Installs clang if missing and builds the fuzz preset. The corpus grows in build/fuzz/corpus
+# Installs what is missing (the build's packages, GMP and MPFR among them, clang and
+# libFuzzer's runtime) and builds the fuzz preset. The corpus grows in build/fuzz/corpus
 # from run to run; an input that breaks a check is kept as build/fuzz/crash-* and the run fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
