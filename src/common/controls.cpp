@@ -1,8 +1,11 @@
 #include "controls.h"
 
+#include "keypad.h"
 #include "numtext.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,10 +17,43 @@ void setName(QObject& object, const char* name) {
     object.setObjectName(QString::fromLatin1(name));
 }
 
+namespace {
+
+// Turns the keypad's decimal key into a typed comma in the boxes it watches.
+class KeypadComma : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool keypad = key->modifiers().testFlag(Qt::KeypadModifier) ||
+                            isKeypadKeysym(key->nativeVirtualKey());
+        const bool decimal = key->key() == Qt::Key_Period || key->key() == Qt::Key_Comma;
+        auto* box = qobject_cast<QLineEdit*>(watched);
+        if (!keypad || !decimal || box == nullptr || box->isReadOnly()) {
+            return false;
+        }
+        box->insert(QStringLiteral(","));
+        return true;
+    }
+};
+
+} // namespace
+
+void typeCommaOnKeypad(QLineEdit& box) {
+    static auto* const filter = new KeypadComma(QCoreApplication::instance());
+    box.installEventFilter(filter);
+}
+
 QLineEdit* makeBox(const char* name, const QString& accessibleName, QWidget* parent,
                    const QString& text) {
     auto* box = named(new QLineEdit(text, parent), name);
     box->setAccessibleName(accessibleName);
+    typeCommaOnKeypad(*box);
     return box;
 }
 

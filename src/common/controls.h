@@ -25,7 +25,12 @@ template <class T> T* named(T* object, const char* name) {
     return object;
 }
 
-// A text box with its object name and the name screen readers announce.
+// The keypad's decimal key types a comma into the box, whatever the keyboard layout, so that a
+// number typed on the keypad is a number.
+void typeCommaOnKeypad(QLineEdit& box);
+
+// A text box with its object name and the name screen readers announce; the keypad's decimal
+// key types a comma into it.
 QLineEdit* makeBox(const char* name, const QString& accessibleName, QWidget* parent,
                    const QString& text = {});
 
