@@ -20,8 +20,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The libraries come from dpkg-shlibdeps; the platform plugins that draw the windows are only
-# recommended by the Qt libraries, and the program cannot show a window without them.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+# The libraries (Qt, GMP, MPFR) come from dpkg-shlibdeps; the platform plugins that draw the
+# windows are only recommended by the Qt libraries, and the program cannot show a window without
+# them. Qt's own texts (context menus, dialog keys) come in Russian from its translations.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
+# Under Wayland the program runs natively with Qt's Wayland platform, else through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 
 include(CPack)

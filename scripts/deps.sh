@@ -23,9 +23,9 @@ ensure_packages() {
         "${missing[@]}"
 }
 
-# What every build needs: the compiler, CMake, Qt 6 with its platform plugins and a font, and
-# the exact-number libraries (GMP, MPFR) found through pkg-config.
-BUILD_PACKAGES=(g++ make cmake pkg-config qt6-base-dev qt6-qpa-plugins fonts-dejavu-core
-                libgmp-dev libmpfr-dev)
+# What every build needs: the compiler, CMake, Qt 6 with its platform plugins, its Russian
+# texts and a font, and the exact-number libraries (GMP, MPFR) found through pkg-config.
+BUILD_PACKAGES=(g++ make cmake pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
+                fonts-dejavu-core libgmp-dev libmpfr-dev)
 # The tests also build a Russian locale of their own from the locale sources.
 TEST_PACKAGES=(locales)

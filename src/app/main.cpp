@@ -35,6 +35,7 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral("example.cifroid.Cifroid"));
     QApplication::setQuitOnLastWindowClosed(false);
     common::applySuiteLook(app);
+    app::useRussianToolkitTexts();
 
     const auto window = app::makeMainWindow(text);
     window->show();

@@ -13,6 +13,11 @@
 #include "geometry/treugform.h"
 #include "geometry/vectorform.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
 namespace app {
 
 void runCommand(calc::Command command) {
@@ -45,6 +50,16 @@ void runCommand(calc::Command command) {
     case Command::None:
         return;
     }
+}
+
+bool useRussianToolkitTexts() {
+    auto* texts = new QTranslator(QCoreApplication::instance());
+    if (!texts->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete texts;
+        return false;
+    }
+    return QCoreApplication::installTranslator(texts);
 }
 
 std::unique_ptr<calc::CalcForm> makeMainWindow(const QString& startText) {

@@ -23,4 +23,8 @@ std::unique_ptr<calc::CalcForm> makeMainWindow(const QString& startText = {});
 // What a command of the calculator does.
 void runCommand(calc::Command command);
 
+// Qt's own texts in Russian (the boxes' context menus, the message box's key): loads the
+// toolkit's Russian translation if the system has it. Answers whether it did.
+bool useRussianToolkitTexts();
+
 } // namespace app

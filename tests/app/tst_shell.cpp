@@ -1,4 +1,5 @@
 #include "app/helppage.h"
+#include "app/shell.h"
 #include "calc/calcdriver.h"
 #include "common/windowregistry.h"
 #include "support/formdriver.h"
@@ -7,6 +8,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -23,6 +26,7 @@ private slots:
     void helpPage_data();
     void helpPage();
     void whatsNewTouchesNothing();
+    void toolkitSpeaksRussian();
 
 private:
     QString startFolder_;
@@ -129,6 +133,14 @@ void TestShell::whatsNewTouchesNothing() {
                                       {"Цифроид 2.26", "Новые функции в калькуляторе: x*10"}}));
     calc.press("=");
     QCOMPARE(calc.display(), QStringLiteral("14"));
+}
+
+// The boxes' own context menu reads in Russian.
+void TestShell::toolkitSpeaksRussian() {
+    QVERIFY(app::useRussianToolkitTexts());
+    QLineEdit box;
+    const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+    QVERIFY(menu->actions().first()->text().startsWith(QStringLiteral("&Отменить действие")));
 }
 
 QTEST_MAIN(TestShell)
