@@ -1,21 +1,25 @@
 #include "aform.h"
 
+#include "linklabel.h"
+
 #include "common/address.h"
+#include "common/controls.h"
 #include "common/links.h"
+#include "common/suitelook.h"
 #include "common/twips.h"
+#include "common/windowstyle.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QUrl>
+#include <algorithm>
 #include <vector>
 
 namespace about {
 
 namespace {
-
-using common::twipsRect;
 
 // The window's size in twips.
 constexpr int kWidth = 6555;
@@ -48,6 +52,8 @@ const QString kAdvert = QStringLiteral(
     "копируется одним нажатием и вставляется в документ или таблицу. Подробная справка с "
     "примерами поможет освоить все возможности за один вечер. Цифроид Плюс работает без "
     "установки и занимает совсем немного места.");
+
+const QString kOpensPage = QStringLiteral("Открыть страницу в браузере");
 
 const QString kFooter = QStringLiteral("Разработка и поддержка — мастерская программ «Цифроид».");
 
@@ -106,18 +112,27 @@ QFont fontOf(const QStringList& families, qreal points, bool bold = false) {
 }
 
 // Where the system lacks a label's font family, the one it uses instead may be wider: its
-// letters are then narrowed until the text fits the label's place again.
+// letters are then narrowed until the text fits the label's place again. Its lines may also be
+// a pixel or two taller: less than a line short, the place grows down to them.
 void fitText(QLabel& label) {
-    const auto overflows = [&label] {
+    label.ensurePolished();
+    const int line = QFontMetrics(label.font()).height();
+    const auto needed = [&label, line] {
+        return label.wordWrap() ? label.heightForWidth(label.width()) : line;
+    };
+    const auto overflows = [&] {
         if (label.wordWrap()) {
-            return label.heightForWidth(label.width()) > label.height();
+            return needed() - label.height() >= line;
         }
-        return QFontMetrics(label.font()).horizontalAdvance(label.text()) > label.width();
+        return label.minimumSizeHint().width() > label.width();
     };
     QFont font = label.font();
     for (int stretch = 95; overflows() && stretch >= 60; stretch -= 5) {
         font.setStretch(stretch);
         label.setFont(font);
+    }
+    if (const int missing = needed() - label.height(); missing > 0 && missing < line) {
+        label.resize(label.width(), label.height() + missing);
     }
 }
 
@@ -131,26 +146,38 @@ void setTextColour(QWidget& widget, QRgb colour) {
 
 AForm::AForm(QWidget* parent) : ToolWindow("AForm", QStringLiteral("О программе"), parent) {
     QWidget* page = &body();
-    page->setFixedSize(common::twipsToPixels(kWidth), common::twipsToPixels(kHeight));
+    // The places are in twips at 96 dpi; at a larger dpi, whose fonts are larger, they grow
+    // in proportion.
+    const qreal scale = common::placeScale(*this);
+    const auto twipsRect = [scale](int left, int top, int width, int height) {
+        return common::twipsRect(left, top, width, height, scale);
+    };
+    page->setFixedSize(common::twipsToPixels(kWidth, scale), common::twipsToPixels(kHeight, scale));
     const QStringList sans{QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed")};
     setFont(fontOf(sans, 8.25));
 
-    const auto label = [page](const char* name, const QString& text, const QRect& area) {
-        auto* control = new QLabel(text, page);
+    const auto place = [page](QLabel* control, const char* name, const QRect& area) {
         control->setObjectName(QString::fromLatin1(name));
         control->setGeometry(area);
         control->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return control;
+    };
+    const auto label = [&](const char* name, const QString& text, const QRect& area) {
+        QLabel* control = place(new QLabel(text, page), name, area);
         control->setWordWrap(true);
         return control;
     };
+    QList<QWidget*> links;
     const auto link = [&](const char* name, const QString& text, const QRect& area) {
-        QLabel* control = label(name, text, area);
+        auto* control = new LinkLabel(text, page);
+        place(control, name, area);
         QFont underlined = control->font();
         underlined.setUnderline(true);
         control->setFont(underlined);
-        control->setWordWrap(false);
-        control->setCursor(Qt::PointingHandCursor);
         setTextColour(*control, kDarkBlue);
+        connect(control, &LinkLabel::activated, this,
+                [this, control] { openLink(control->objectName()); });
+        links << control;
         return control;
     };
 
@@ -162,15 +189,17 @@ AForm::AForm(QWidget* parent) : ToolWindow("AForm", QStringLiteral("О прог�
         ->setFont(
             fontOf({QStringLiteral("MS Serif"), QStringLiteral("DejaVu Serif Condensed")}, 6.75));
     label("s", QStringLiteral("Cайт программы: "), twipsRect(3960, 0, 1815, 255));
-    link("Label4", common::links::kSiteName, twipsRect(4080, 240, 2295, 255));
-    link("Label5", QStringLiteral("Разместить рекламу в Цифроиде"),
-         twipsRect(4095, 480, 2415, 255));
+    link("Label4", common::links::kSiteName, twipsRect(4080, 240, 2295, 255))
+        ->setAccessibleDescription(kOpensPage);
+    link("Label5", QStringLiteral("Разместить рекламу в Цифроиде"), twipsRect(4095, 480, 2415, 255))
+        ->setAccessibleDescription(kOpensPage);
     label("Label9", kToolList, twipsRect(120, 840, 6255, 615));
     QLabel* notice =
         label("Label11", QStringLiteral("Cледующая версия 2.27 выйдет в середине сентября."),
               twipsRect(105, 1470, 6210, 225));
     setTextColour(*notice, kRed);
-    link("Label12", QStringLiteral("скачать новую версию"), twipsRect(4620, 1470, 1800, 225));
+    link("Label12", QStringLiteral("скачать новую версию"), twipsRect(4620, 1470, 1800, 225))
+        ->setAccessibleDescription(kOpensPage);
     QLabel* advert = label("OSpC", kAdvert, twipsRect(105, 1680, 6315, 4740));
     setTextColour(*advert, kGreen);
     QLabel* other = link("Label6", QStringLiteral("Скачать ") + kOtherProgram,
@@ -178,14 +207,18 @@ AForm::AForm(QWidget* parent) : ToolWindow("AForm", QStringLiteral("О прог�
     QFont otherFont = fontOf(sans, 9);
     otherFont.setUnderline(true);
     other->setFont(otherFont);
+    other->setAccessibleDescription(kOpensPage);
     label("Label10",
           QStringLiteral("Сообщения об ошибках и собственные пожелания присылайте по адресу:"),
           twipsRect(105, 6615, 6255, 420));
-    link("LabelAdr", common::links::kSupportMail, twipsRect(105, 6825, 1800, 225));
+    link("LabelAdr", common::links::kSupportMail, twipsRect(105, 6825, 1800, 225))
+        ->setAccessibleDescription(QStringLiteral("Написать письмо в почтовой программе"));
     auto* ok = new QPushButton(QStringLiteral("Ok"), page);
     ok->setObjectName(QStringLiteral("Command1"));
     ok->setGeometry(twipsRect(5880, 6930, 615, 375));
-    ok->setAutoDefault(true);
+    common::setCompactKey(*ok); // its place is narrower than the base style's least key
+    common::describe(*ok, QStringLiteral("ОК"), QStringLiteral("Закрыть окно «О программе»"));
+    setMainKey(*ok);
     label("Label3", kFooter, twipsRect(0, 7035, 6255, 270));
     ok->raise(); // the footer line runs under the key
 
@@ -204,13 +237,14 @@ AForm::AForm(QWidget* parent) : ToolWindow("AForm", QStringLiteral("О прог�
         control->setMouseTracking(true);
         control->setAttribute(Qt::WA_NoMousePropagation);
         control->installEventFilter(this);
-        if (control != ok) {
+        if (control != ok && !links.contains(control)) {
             control->setFocusPolicy(Qt::NoFocus);
         }
     }
 
     connect(ok, &QPushButton::clicked, this, &AForm::closeTool);
-    finish({ok});
+    // "Ok" has the focus; Tab goes on through the links in reading order and back to it.
+    finish({ok, links[0], links[1], links[2], links[3], links[4]});
 }
 
 bool AForm::eventFilter(QObject* watched, QEvent* event) {

@@ -3,12 +3,15 @@
 #include "keypad.h"
 #include "numtext.h"
 
+#include <QAbstractButton>
 #include <QBoxLayout>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QVariant>
 
 namespace common {
@@ -63,6 +66,34 @@ QPushButton* makeButton(const char* name, const QString& caption, QWidget* paren
     return button;
 }
 
+void describe(QWidget& control, const QString& spokenName, const QString& description) {
+    if (!spokenName.isEmpty()) {
+        control.setAccessibleName(spokenName);
+    }
+    control.setAccessibleDescription(description);
+    if (qobject_cast<QAbstractButton*>(&control) != nullptr) {
+        control.setToolTip(description);
+    }
+}
+
+int boxWidthFor(const QLineEdit& box, const QString& sample) {
+    QStyleOptionFrame option;
+    option.initFrom(&box);
+    option.lineWidth = box.hasFrame() ? box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+    const QMargins margins = box.textMargins();
+    // The box's own room around its text, two pixels each side inside the frame, and the
+    // cursor's.
+    const QSize text(box.fontMetrics().horizontalAdvance(sample) + margins.left() +
+                         margins.right() + 6,
+                     box.fontMetrics().height());
+    return box.style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, &box).width();
+}
+
+void showText(QLineEdit& box, const QString& text) {
+    box.setText(text);
+    box.setCursorPosition(0);
+}
+
 QLabel* makeLabel(const char* name, const QString& text, QWidget* parent) {
     return named(new QLabel(text, parent), name);
 }
@@ -88,8 +119,7 @@ constexpr char kKeptText[] = "keptNumberText";
 
 void showNumber(QLineEdit& box, const Number& value) {
     const QString text = formatNumber(value);
-    box.setText(text);
-    box.setCursorPosition(0);
+    showText(box, text);
     box.setProperty(kKeptValue, QVariant::fromValue(value));
     box.setProperty(kKeptText, text);
 }

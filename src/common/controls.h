@@ -34,8 +34,18 @@ void typeCommaOnKeypad(QLineEdit& box);
 QLineEdit* makeBox(const char* name, const QString& accessibleName, QWidget* parent,
                    const QString& text = {});
 
-// A push button that Enter in a box does not press.
+// A push button that Enter in a box does not press (unless its window makes it the main key).
 QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent);
+
+// What a screen reader says for a control in place of its caption ("Решить >>" is "решить";
+// empty keeps the caption) and what it does; a key shows that as its tooltip too.
+void describe(QWidget& control, const QString& spokenName, const QString& description);
+
+// How wide a box must be to show `sample` whole in its font, frame and margins included.
+int boxWidthFor(const QLineEdit& box, const QString& sample);
+
+// Writes a text the program made into a box, its start in view.
+void showText(QLineEdit& box, const QString& text);
 
 QLabel* makeLabel(const char* name, const QString& text, QWidget* parent);
 

@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QIcon>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <utility>
 
@@ -18,8 +19,24 @@ MessageHandler& handlerSlot() {
     return handler;
 }
 
+// The window that showed a box gets the focus back where it was, whatever window the window
+// manager chose to activate when the box went.
+void giveFocusBack(QWidget* window, QWidget* focused) {
+    if (window == nullptr || !window->isVisible()) {
+        return;
+    }
+    window->activateWindow();
+    if (focused != nullptr && focused->isVisible() && focused->isEnabled()) {
+        focused->setFocus(Qt::ActiveWindowFocusReason);
+    }
+}
+
 void showBox(const QString& title, const QString& text) {
-    makeMessageBox(title, text, QApplication::activeWindow())->exec();
+    const QPointer<QWidget> focused = QApplication::focusWidget();
+    const QPointer<QWidget> window =
+        focused != nullptr ? focused->window() : QApplication::activeWindow();
+    makeMessageBox(title, text, window)->exec();
+    giveFocusBack(window, focused);
 }
 
 } // namespace

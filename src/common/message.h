@@ -12,7 +12,8 @@ class QWidget;
 namespace common {
 
 // Every message box of the suite goes through here: modal, one line of text, the window's
-// title and an OK button. Tests put a recorder in its place.
+// title and an OK button. When it closes, the window that showed it is active again with the
+// focus where it was. Tests put a recorder in its place.
 void showMessage(const QString& title, const QString& text);
 
 using MessageHandler = std::function<void(const QString& title, const QString& text)>;

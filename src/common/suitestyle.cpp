@@ -80,18 +80,28 @@ void SuiteStyle::drawKey(const QStyleOption& option, QPainter& painter) const {
         fill = palette.color(QPalette::Window);
         border = palette.color(QPalette::Mid);
     }
+    // The window's default key, the one Enter presses, has a border twice as heavy and darker.
+    const auto* button = qstyleoption_cast<const QStyleOptionButton*>(&option);
+    const bool isDefault = enabled && button != nullptr &&
+                           button->features.testFlag(QStyleOptionButton::DefaultButton);
+    const qreal borderWidth = isDefault ? 2 : 1;
+    if (isDefault) {
+        border = fill.darker(option.state.testFlag(State_MouseOver) ? 140 : 190);
+    }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(border, 1));
+    painter.setPen(QPen(border, borderWidth));
     painter.setBrush(fill);
-    painter.drawRoundedRect(QRectF(option.rect).adjusted(0.5, 0.5, -0.5, -0.5), kKeyRadius,
+    const qreal half = borderWidth / 2;
+    painter.drawRoundedRect(QRectF(option.rect).adjusted(half, half, -half, -half), kKeyRadius,
                             kKeyRadius);
     if (option.state.testFlag(State_HasFocus) && enabled) {
         // Inside the border, over the key's own padding: the caption keeps its place.
+        const qreal inset = borderWidth + 1;
         painter.setPen(QPen(ringOn(fill, palette), 2));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(QRectF(option.rect).adjusted(2, 2, -2, -2), kKeyRadius - 1.5,
-                                kKeyRadius - 1.5);
+        painter.drawRoundedRect(QRectF(option.rect).adjusted(inset, inset, -inset, -inset),
+                                kKeyRadius - 1.5, kKeyRadius - 1.5);
     }
     painter.restore();
 }

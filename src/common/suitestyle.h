@@ -5,10 +5,10 @@
 namespace common {
 
 // The suite's style on the Fusion base: keys are rounded panels in their palette's button colour
-// with a border a shade darker, focus is a ring drawn inside that border so nothing on the key
-// moves, text boxes are rounded too, and dialog buttons carry no icons. A menu bar's "more" mark
-// and the frame of a group are drawn rather than read from pictures, so showing the main window
-// reads no picture files.
+// with a border a shade darker (twice as heavy on a window's default key), focus is a ring
+// drawn inside that border so nothing on the key moves, text boxes are rounded too, and dialog
+// buttons carry no icons. A menu bar's "more" mark and the frame of a group are drawn rather than
+// read from pictures, so showing the main window reads no picture files.
 class SuiteStyle : public QProxyStyle {
 public:
     SuiteStyle();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <initializer_list>
 
@@ -19,8 +20,9 @@ struct ToolMenuNames {
 
 // The frame of every tool window and of the About window: the tool border (fixed, no minimize
 // or maximize box, not in the taskbar), a page for the controls, the "Закрыть" that only hides
-// the window, the optional menus, the Tab chain, and a size fixed to the contents, centred on
-// the screen. A window builds its controls on body() and calls finish() last.
+// the window, the optional menus, the Tab chain, the keyboard (Enter presses the focused key or
+// else the main key, Escape hides the window), and a size fixed to the contents, centred on the
+// screen. A window builds its controls on body() and calls finish() last.
 class ToolWindow : public QMainWindow {
     Q_OBJECT
 
@@ -35,11 +37,21 @@ protected:
     // The page the window's controls are laid out on.
     QWidget& body() const { return *body_; }
 
-    // "Файл" → "Закрыть" (F12, as the calculator's "Выход") and "?" → "О программе" (F2).
+    // "Файл" → "Закрыть" (F12, as the calculator's "Выход") and "?" → "О программе" (F2), with
+    // their letters underlined for Alt, and F10 opening the bar.
     void addMenus(const ToolMenuNames& names);
 
     // A "Закрыть" key that runs closeTool().
     QPushButton* makeCloseKey(const char* name);
+
+    // The key that Enter presses from a box or an option button: it is drawn and announced as
+    // the window's default key. Windows whose keys are peers have none.
+    void setMainKey(QPushButton& key);
+
+    // F12 hides the window as "Закрыть" does, for a window without the menu that carries it.
+    void closeOnF12();
+
+    void keyPressEvent(QKeyEvent* event) override;
 
     // Tab visits the controls in this order, the first one has the focus, and the window takes
     // the size its contents ask for, in the middle of the screen.
@@ -47,6 +59,7 @@ protected:
 
 private:
     QWidget* body_;
+    QPointer<QPushButton> mainKey_;
 };
 
 // "О программе" of every tool window: the program's shell says which window that is.

@@ -46,6 +46,11 @@ void applyToolWindowStyle(QWidget& window) {
                           Qt::MSWindowsFixedSizeDialogHint);
 }
 
+qreal placeScale(const QWidget& widget) {
+    constexpr qreal kDesignDpi = 96;
+    return std::max<qreal>(1, widget.logicalDpiY() / kDesignDpi);
+}
+
 int captionWidth(const QString& caption) {
     return QFontMetrics(titleFont()).horizontalAdvance(caption) + kTitleBarRoom;
 }

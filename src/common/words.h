@@ -17,6 +17,11 @@ inline const QString kFileMenu = QStringLiteral("Файл");
 inline const QString kHelpMenu = QStringLiteral("?");
 inline const QString kClose = QStringLiteral("Закрыть");
 inline const QString kAbout = QStringLiteral("О программе");
+// What a screen reader says for the "?" menu and the close key.
+inline const QString kHelpSpoken = QStringLiteral("Справка");
+inline const QString kCloseSpoken = QStringLiteral("закрыть");
+inline const QString kCloseDescription =
+    QStringLiteral("Скрыть окно; введённые числа останутся до следующего открытия");
 
 // The message for a fault; empty for none.
 QString faultMessage(Fault fault);

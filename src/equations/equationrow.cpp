@@ -121,6 +121,10 @@ void EquationRow::finish() {
     setFixedSize(covered.right() + 1, height);
 }
 
+int coefficientBoxWidth(const QLineEdit& box) {
+    return common::boxWidthFor(box, QStringLiteral("-888888888888"));
+}
+
 QVBoxLayout* makeLines(QWidget& body) {
     auto* lines = new QVBoxLayout(&body);
     common::setPageMargins(*lines);

@@ -41,6 +41,9 @@ private:
     int boxWidth_;
 };
 
+// The width of a coefficient box in its font: a dozen characters in view.
+int coefficientBoxWidth(const QLineEdit& box);
+
 // The lines of an equation window, one under the other, on its page.
 QVBoxLayout* makeLines(QWidget& body);
 

@@ -11,6 +11,11 @@ namespace equations {
 
 inline const QString kMessageTitle = QStringLiteral("Цифроид 2 уравнение");
 
+// What a screen reader says about the solvers' keys and boxes.
+inline const QString kSolveSpoken = QStringLiteral("решить");
+inline const QString kEmptyIsZero = QStringLiteral("Пустое поле читается как 0");
+inline const QString kBiquadraticOnly = QStringLiteral("Заполняется у биквадратного уравнения");
+
 // The linear solver's verdicts.
 inline const QString kAnyNumber = QStringLiteral("бесконечнечное множество");
 inline const QString kNoRootsText = QStringLiteral("корней нет");

@@ -24,8 +24,16 @@ GForm::GForm(QWidget* parent)
           new QRadioButton(QStringLiteral("Квадратное или биквадратное"), &body()), "Option2")) {
     addMenus({.file = "File", .close = "Exit", .help = "vpr", .about = "Opg"});
     auto* prompt = common::makeLabel("Label1", QStringLiteral("Выбирите тип уравнения:"), &body());
+    prompt->setBuddy(linear_);
+    common::describe(*linear_, QStringLiteral("линейное: a x плюс b равно c"), {});
+    common::describe(*quadratic_, {},
+                     QStringLiteral("a x в квадрате плюс b x плюс c равно нулю, или a x в "
+                                    "четвёртой степени плюс b x в квадрате плюс c равно нулю"));
     auto* nextKey = common::makeButton("Command1", QStringLiteral("Далее >>"), &body());
     common::setLook(*nextKey, common::Look::Action);
+    common::describe(*nextKey, QStringLiteral("далее"),
+                     QStringLiteral("Открыть окно решения уравнения выбранного вида"));
+    setMainKey(*nextKey);
     QPushButton* close = makeCloseKey("Command2");
 
     QVBoxLayout* page = makeLines(body());

@@ -18,7 +18,6 @@ namespace equations {
 
 namespace {
 
-constexpr int kBoxWidth = 96;
 constexpr int kSpaceAfterBox = 18; // keeps "b =" and "c =" clear of the box before them
 
 QRadioButton* makeOption(const char* name, const QString& caption, QWidget* parent) {
@@ -38,11 +37,17 @@ KVURForm::KVURForm(QWidget* parent)
     auto* quadratic = makeOption(
         "Option1", QStringLiteral("Уравнение вида ax^2 + bx + c = 0 (квадратное)"), &body());
     quadratic->setChecked(true);
+    common::describe(*quadratic,
+                     QStringLiteral("квадратное: a x в квадрате плюс b x плюс c равно нулю"), {});
+    common::describe(*biquadratic_,
+                     QStringLiteral("биквадратное: a x в четвёртой степени плюс b x в квадрате "
+                                    "плюс c равно нулю"),
+                     {});
 
     // "a = [a]  b = [b]  c = [c]": each box lies over the blanks after its "=".
     const QString rowText = QStringLiteral("  a =              b =              c =");
-    auto* row =
-        new EquationRow(QStringLiteral("Label2"), rowText, kBoxWidth, kSpaceAfterBox, &body());
+    auto* row = new EquationRow(QStringLiteral("Label2"), rowText,
+                                coefficientBoxWidth(*coefficients_[0]), kSpaceAfterBox, &body());
     const qsizetype afterA = rowText.indexOf(u'=') + 1;
     const qsizetype afterB = rowText.indexOf(u'=', afterA) + 1;
     auto [a, b, c] = coefficients_;
@@ -50,9 +55,16 @@ KVURForm::KVURForm(QWidget* parent)
     row->placeBox(*b, afterB);
     row->placeBox(*c, rowText.size());
     row->finish();
+    row->label().setBuddy(a);
+    common::describe(*a, {}, QStringLiteral("Не может быть нулём"));
+    common::describe(*b, {}, kEmptyIsZero);
+    common::describe(*c, {}, kEmptyIsZero);
 
     auto* solveKey = common::makeButton("Command1", QStringLiteral("Решить >>"), &body());
     common::setLook(*solveKey, common::Look::Action);
+    common::describe(*solveKey, kSolveSpoken,
+                     QStringLiteral("Найти корни уравнения выбранного вида"));
+    setMainKey(*solveKey);
     auto* caption = common::makeLabel("Label3", QStringLiteral("Корни:"), &body());
     for (std::size_t i = 0; i < roots_.size(); ++i) {
         const int number = static_cast<int>(i) + 1;
@@ -60,8 +72,11 @@ KVURForm::KVURForm(QWidget* parent)
         roots_[i] = common::makeBox(name.constData(), QStringLiteral("Корень %1").arg(number),
                                     &body(), QStringLiteral("Корень#%1").arg(number));
     }
+    common::describe(*roots_[2], {}, kBiquadraticOnly);
+    common::describe(*roots_[3], {}, kBiquadraticOnly);
     caption->setBuddy(roots_[0]);
     QPushButton* close = makeCloseKey("Command2");
+    closeOnF12();
 
     QVBoxLayout* page = makeLines(body());
     page->addWidget(quadratic);
@@ -116,7 +131,7 @@ void KVURForm::solve() {
         common::showMessage(kMessageTitle, answer.message);
     }
     for (qsizetype i = 0; i < answer.boxes.size(); ++i) {
-        roots_[static_cast<std::size_t>(i)]->setText(answer.boxes[i]);
+        common::showText(*roots_[static_cast<std::size_t>(i)], answer.boxes[i]);
     }
 }
 

@@ -17,7 +17,6 @@ namespace equations {
 
 namespace {
 
-constexpr int kBoxWidth = 96;
 constexpr int kSpaceAfterBox = 6;
 
 } // namespace
@@ -33,18 +32,27 @@ LINURForm::LINURForm(QWidget* parent)
 
     // "[a] X + [b] = [c]": b and c lie over the label's runs of blanks.
     const QString rowText = QStringLiteral("X +                 =             ");
-    auto* row =
-        new EquationRow(QStringLiteral("Label2"), rowText, kBoxWidth, kSpaceAfterBox, &body());
+    auto* row = new EquationRow(QStringLiteral("Label2"), rowText, coefficientBoxWidth(*a_),
+                                kSpaceAfterBox, &body());
     row->placeBoxBefore(*a_);
     row->placeBox(*b_, rowText.indexOf(u'+') + 1);
     row->placeBox(*c_, rowText.indexOf(u'=') + 1);
     row->finish();
 
+    for (QLineEdit* box : {a_, b_, c_}) {
+        common::describe(*box, {}, kEmptyIsZero);
+    }
+    common::describe(*root_, {}, QStringLiteral("Корень уравнения a x плюс b равно c"));
+
     auto* solveKey = common::makeButton("Command2", QStringLiteral("Решить >>"), &body());
     common::setLook(*solveKey, common::Look::Action);
+    common::describe(*solveKey, kSolveSpoken,
+                     QStringLiteral("Найти x из уравнения a x плюс b равно c"));
+    setMainKey(*solveKey);
     auto* caption = common::makeLabel("Label3", QStringLiteral("Корень"), &body());
     caption->setBuddy(root_);
     QPushButton* close = makeCloseKey("Command1");
+    closeOnF12();
 
     QVBoxLayout* page = makeLines(body());
     page->addWidget(heading);
@@ -71,7 +79,7 @@ void LINURForm::solve() {
     }
     const Answer answer = linearAnswer(solveLinear(values[0], values[1], values[2]));
     if (!answer.boxes.isEmpty()) {
-        root_->setText(answer.boxes.front());
+        common::showText(*root_, answer.boxes.front());
     }
     if (!answer.message.isEmpty()) {
         common::showMessage(kMessageTitle, answer.message);

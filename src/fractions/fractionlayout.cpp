@@ -28,15 +28,14 @@ constexpr int kDenominatorRow = 3;
 
 // Wide enough for the longest number a box is given: 15 digits, a sign and an exponent.
 int boxWidth(const QLineEdit& box) {
-    constexpr int kFrameAndMargins = 16;
-    return box.fontMetrics().horizontalAdvance(QStringLiteral("-8,88888888888888E-308")) +
-           kFrameAndMargins;
+    return common::boxWidthFor(box, QStringLiteral("-8,88888888888888E-308"));
 }
 
 void placeFraction(QGridLayout& grid, QWidget& body, int column, const char* heading,
                    const QString& caption, const FractionBoxes& boxes) {
-    grid.addWidget(common::makeLabel(heading, caption, &body), kHeadingRow, column,
-                   Qt::AlignHCenter | Qt::AlignBottom);
+    QLabel* label = common::makeLabel(heading, caption, &body);
+    label->setBuddy(boxes.numerator);
+    grid.addWidget(label, kHeadingRow, column, Qt::AlignHCenter | Qt::AlignBottom);
     for (QLineEdit* box : {boxes.numerator, boxes.denominator}) {
         box->setParent(&body);
         box->setFixedWidth(boxWidth(*box));
@@ -46,12 +45,11 @@ void placeFraction(QGridLayout& grid, QWidget& body, int column, const char* hea
     grid.addWidget(boxes.denominator, kDenominatorRow, column);
 }
 
-// The fraction bar: one line that runs under the three numerators and breaks between the
-// fractions, so each pair reads as a fraction of its own.
+// The fraction bar: one line under the three numerators, from fraction 1 across fraction 2 and
+// "=" to the end of the result.
 class FractionBar : public QWidget {
 public:
-    FractionBar(std::array<const QWidget*, 3> columns, QWidget& body)
-        : QWidget(&body), columns_(columns) {
+    explicit FractionBar(QWidget& body) : QWidget(&body) {
         common::setName(*this, "Line1");
         setFixedHeight(kBarWidth + 6);
     }
@@ -59,27 +57,21 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        const int y = (height() - kBarWidth) / 2;
-        for (const QWidget* column : columns_) {
-            const int left = column->mapTo(parentWidget(), QPoint(0, 0)).x() - x();
-            painter.fillRect(left, y, column->width(), kBarWidth,
-                             palette().color(QPalette::WindowText));
-        }
+        painter.fillRect(0, (height() - kBarWidth) / 2, width(), kBarWidth,
+                         palette().color(QPalette::WindowText));
     }
-
-private:
-    std::array<const QWidget*, 3> columns_;
 };
 
-// "   =" between fraction 2 and the result, on the level of the bar.
+// "   =" between fraction 2 and the result, sitting just over the bar.
 QLabel* makeEquals(QWidget& body) {
     auto* equals = common::makeLabel("Label2", QStringLiteral("   ="), &body);
     QFont font = equals->font();
     font.setPointSizeF(font.pointSizeF() * 1.4);
     font.setBold(true);
     equals->setFont(font);
-    equals->setContentsMargins(0, 0, equals->fontMetrics().horizontalAdvance(QStringLiteral("  ")),
-                               0);
+    const QFontMetrics metrics = equals->fontMetrics();
+    equals->setContentsMargins(0, metrics.height() / 3,
+                               metrics.horizontalAdvance(QStringLiteral("  ")), 0);
     return equals;
 }
 
@@ -91,10 +83,9 @@ QGridLayout* fractionGrid(QWidget& body, const std::array<FractionBoxes, 3>& fra
     placeFraction(*grid, body, kColumns[0], "Label4", QStringLiteral("Дробь #1"), fractions[0]);
     placeFraction(*grid, body, kColumns[1], "Label5", QStringLiteral("Дробь #2"), fractions[1]);
     placeFraction(*grid, body, kColumns[2], "Label6", QStringLiteral("Итог"), fractions[2]);
-    const std::array<const QWidget*, 3> numerators{fractions[0].numerator, fractions[1].numerator,
-                                                   fractions[2].numerator};
-    grid->addWidget(new FractionBar(numerators, body), kBarRow, 0, 1, kColumns[2] + 1);
-    grid->addWidget(makeEquals(body), kNumeratorRow, kEqualsColumn, 3, 1, Qt::AlignCenter);
+    grid->addWidget(new FractionBar(body), kBarRow, 0, 1, kColumns[2] + 1);
+    grid->addWidget(makeEquals(body), kNumeratorRow, kEqualsColumn, 1, 1,
+                    Qt::AlignHCenter | Qt::AlignBottom);
     return grid;
 }
 
@@ -108,6 +99,18 @@ Keys layOutFractions(QWidget& body, const std::array<FractionBoxes, 3>& fraction
         common::makeButton("umn", QStringLiteral("Умножить ( * )"), &body),
         common::makeButton("razdelit", QStringLiteral("Разделить ( / )"), &body),
     };
+    common::describe(*keys.add, QStringLiteral("сложить"),
+                     QStringLiteral("Сложить дробь 1 и дробь 2"));
+    common::describe(*keys.subtract, QStringLiteral("вычесть"),
+                     QStringLiteral("Вычесть дробь 2 из дроби 1"));
+    common::describe(*keys.multiply, QStringLiteral("умножить"),
+                     QStringLiteral("Умножить дробь 1 на дробь 2"));
+    common::describe(*keys.divide, QStringLiteral("разделить"),
+                     QStringLiteral("Разделить дробь 1 на дробь 2"));
+    for (QLineEdit* denominator : {fractions[0].denominator, fractions[1].denominator}) {
+        common::describe(*denominator, {}, QStringLiteral("Не может быть нулём"));
+    }
+    common::describe(decimal, {}, QStringLiteral("Итог десятичной дробью"));
 
     auto* page = new QVBoxLayout(&body);
     common::setPageMargins(*page);

@@ -14,12 +14,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace geometry {
 
 namespace {
 
-constexpr int kBoxWidth = 170; // given and result boxes alike, as wide as the sketch
+// Given and result boxes alike are wide enough for the longest number a result can be.
+const QString kWidestNumber = QStringLiteral("-8,88888888888888E-308");
 
 struct Row {
     const char* label;
@@ -51,27 +53,32 @@ TreugForm::TreugForm(QWidget* parent)
     auto* heading = common::makeLabel(
         "Label1", QStringLiteral("Дано:       треугольник ABC - прямоугольный угол С=90"), page);
     heading->setWordWrap(true);
-    heading->setFixedWidth(kBoxWidth + 90);
     grid->addWidget(heading, 0, 0, 2, 2, Qt::AlignTop);
     grid->addWidget(common::makeLabel("Label8", QStringLiteral("Решение:"), page), 0, 3);
     grid->addWidget(new TriangleSketch(page), 1, 3, Qt::AlignHCenter);
 
     constexpr int kFirstRow = 2;
+    int captionsWidth = 0;
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         const Row& row = kRows[i];
         const int at = kFirstRow + static_cast<int>(i);
         const QString what = QString::fromUtf8(row.what);
         QLabel* label = common::makeLabel(row.label, QString::fromUtf8(row.caption), page);
+        captionsWidth = std::max(captionsWidth, label->sizeHint().width());
         givenBoxes_[i] = common::makeBox(row.given, what, page, QStringLiteral("0"));
-        givenBoxes_[i]->setFixedWidth(kBoxWidth);
         label->setBuddy(givenBoxes_[i]);
         resultBoxes_[i] = common::makeBox(row.result, QStringLiteral("Решение: ") + what, page);
-        resultBoxes_[i]->setFixedWidth(kBoxWidth);
+        for (QLineEdit* box : {givenBoxes_[i], resultBoxes_[i]}) {
+            box->setFixedWidth(common::boxWidthFor(*box, kWidestNumber));
+        }
         grid->addWidget(label, at, 0, Qt::AlignRight);
         grid->addWidget(givenBoxes_[i], at, 1);
         grid->addWidget(resultBoxes_[i], at, 3);
     }
     const int afterRows = kFirstRow + static_cast<int>(kRows.size());
+    // The heading wraps within the captions and the given boxes.
+    heading->setFixedWidth(captionsWidth + grid->horizontalSpacing() + givenBoxes_[0]->width());
+    describeBoxes();
 
     auto* rule = common::named(new QFrame(page), "Line1");
     rule->setFrameShape(QFrame::VLine);
@@ -83,6 +90,9 @@ TreugForm::TreugForm(QWidget* parent)
         afterRows, 0, 1, 2);
     auto* solveKey = common::makeButton("Per", QStringLiteral("Найти >>"), page);
     common::setLook(*solveKey, common::Look::Action);
+    common::describe(*solveKey, QStringLiteral("найти"),
+                     QStringLiteral("Найти неизвестные углы и стороны по известным"));
+    setMainKey(*solveKey);
     grid->addWidget(solveKey, afterRows + 1, 1, Qt::AlignLeft);
     QPushButton* close = makeCloseKey("Command1");
     grid->addWidget(close, afterRows + 1, 3, Qt::AlignRight);
@@ -94,6 +104,17 @@ TreugForm::TreugForm(QWidget* parent)
     const auto& g = givenBoxes_;
     const auto& r = resultBoxes_;
     finish({g[0], g[1], g[2], g[3], g[4], solveKey, r[0], r[1], r[2], r[3], r[4], close});
+}
+
+void TreugForm::describeBoxes() {
+    const QString emptyIsZero = QStringLiteral("Неизвестное оставьте равным 0");
+    common::describe(given(Side::AngleA), {},
+                     emptyIsZero + QStringLiteral("; угол B станет 90 минус угол A"));
+    common::describe(given(Side::AngleB), {},
+                     emptyIsZero + QStringLiteral("; угол A станет 90 минус угол B"));
+    for (const Side side : {Side::AB, Side::AC, Side::BC}) {
+        common::describe(given(side), {}, emptyIsZero);
+    }
 }
 
 void TreugForm::couple(const QString& text, QLineEdit& to) {
@@ -148,7 +169,7 @@ void TreugForm::solve() {
         common::showMessage(kTriangleTitle, message);
     }
     for (qsizetype i = 0; i < answer.boxes.size(); ++i) {
-        resultBoxes_[static_cast<std::size_t>(i)]->setText(answer.boxes[i]);
+        common::showText(*resultBoxes_[static_cast<std::size_t>(i)], answer.boxes[i]);
     }
 }
 

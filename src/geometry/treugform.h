@@ -20,6 +20,8 @@ public:
     explicit TreugForm(QWidget* parent = nullptr);
 
 private:
+    // What a screen reader says about the given boxes beside their names.
+    void describeBoxes();
     void angleAChanged(const QString& text);
     void angleBChanged(const QString& text);
     // Puts 90 − (the number in `text`) into `to`; `to`'s own rule does not answer back.

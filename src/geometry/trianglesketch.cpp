@@ -1,6 +1,7 @@
 #include "trianglesketch.h"
 
 #include "common/controls.h"
+#include "common/windowstyle.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -9,10 +10,12 @@ namespace geometry {
 
 namespace {
 
+// The corners at 96 dpi; larger dpis draw the sketch larger in proportion.
 constexpr QPoint kA{26, 8};
 constexpr QPoint kC{26, 64};
 constexpr QPoint kB{146, 64};
-constexpr int kMark = 8; // side of the right-angle mark at C
+constexpr int kMark = 8;          // side of the right-angle mark at C
+constexpr int kLetterOffset = 14; // from a corner to the middle of its letter
 
 // One side of the triangle, a control of its own lying over the segment it draws.
 class Segment : public QWidget {
@@ -50,25 +53,38 @@ void letter(const char* name, const QString& text, QPoint centre, QWidget* paren
 
 } // namespace
 
-TriangleSketch::TriangleSketch(QWidget* parent) : QWidget(parent) {
+TriangleSketch::TriangleSketch(QWidget* parent)
+    : QWidget(parent), scale_(common::placeScale(*this)) {
     common::setName(*this, "sketch");
-    new Segment("Line2", kA, kC, this);
-    new Segment("Line3", kC, kB, this);
-    new Segment("Line4", kA, kB, this);
-    letter("Label9", QStringLiteral("C"), kC + QPoint(-14, 0), this);
-    letter("Label10", QStringLiteral("A"), kA + QPoint(-14, 0), this);
-    letter("Label11", QStringLiteral("B"), kB + QPoint(14, 0), this);
+    setAccessibleName(QStringLiteral("прямоугольный треугольник ABC с прямым углом C"));
+    const QPoint a = scaled(kA);
+    const QPoint b = scaled(kB);
+    const QPoint c = scaled(kC);
+    const QPoint offset(qRound(kLetterOffset * scale_), 0);
+    new Segment("Line2", a, c, this);
+    new Segment("Line3", c, b, this);
+    new Segment("Line4", a, b, this);
+    letter("Label9", QStringLiteral("C"), c - offset, this);
+    letter("Label10", QStringLiteral("A"), a - offset, this);
+    letter("Label11", QStringLiteral("B"), b + offset, this);
+}
+
+QPoint TriangleSketch::scaled(QPoint point) const {
+    return {qRound(point.x() * scale_), qRound(point.y() * scale_)};
 }
 
 QSize TriangleSketch::sizeHint() const {
-    return {kB.x() + 24, kC.y() + 10};
+    const QPoint corner = scaled(kB + QPoint(24, 10));
+    return {corner.x(), corner.y()};
 }
 
 void TriangleSketch::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
-    painter.drawPolyline(QPolygon{
-        {kC.x(), kC.y() - kMark}, {kC.x() + kMark, kC.y() - kMark}, {kC.x() + kMark, kC.y()}});
+    const QPoint c = scaled(kC);
+    const int mark = qRound(kMark * scale_);
+    painter.drawPolyline(
+        QPolygon{{c.x(), c.y() - mark}, {c.x() + mark, c.y() - mark}, {c.x() + mark, c.y()}});
 }
 
 } // namespace geometry

@@ -4,6 +4,7 @@
 
 #include "common/controls.h"
 #include "common/message.h"
+#include "common/numtext.h"
 #include "common/outcome.h"
 #include "common/windowstyle.h"
 #include "common/words.h"
@@ -29,6 +30,14 @@ bool showResult(QLineEdit& box, const Number& value) {
     }
     common::showNumber(box, shown.value);
     return true;
+}
+
+// The vector as a screen reader tells it: "вектор от (0; 0) до (3; 4), масштаб 1:120".
+QString spokenVector(const VectorEnds& ends, int scale) {
+    using common::formatNumber;
+    return QStringLiteral("вектор от (%1; %2) до (%3; %4), масштаб 1:%5")
+        .arg(formatNumber(ends.x1), formatNumber(ends.y1), formatNumber(ends.x2),
+             formatNumber(ends.y2), QString::number(scale));
 }
 
 void showPoint(QLineEdit& x, QLineEdit& y, const PlanePoint& point) {
@@ -109,7 +118,7 @@ void VectorForm::showMiddle() {
 
 void VectorForm::draw() {
     if (readVector()) {
-        controls_.plane->addVector(drawnLine(ends_), scale_);
+        controls_.plane->addVector(drawnLine(ends_), scale_, spokenVector(ends_, scale_));
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <algorithm>
 
 namespace geometry {
 
@@ -12,10 +13,17 @@ constexpr int kTextFlags = Qt::AlignCenter | Qt::TextWordWrap;
 
 } // namespace
 
-WrappingKey::WrappingKey(const QString& caption, int width, QWidget* parent)
+WrappingKey::WrappingKey(const QString& caption, const QString& widestLine, QWidget* parent)
     : QPushButton(caption, parent) {
     setAutoDefault(false);
-    setFixedWidth(width);
+    ensurePolished();
+    const QFontMetrics metrics = fontMetrics();
+    int widest = metrics.horizontalAdvance(widestLine);
+    const auto words = caption.split(u' ', Qt::SkipEmptyParts);
+    for (const QString& word : words) {
+        widest = std::max(widest, metrics.horizontalAdvance(word));
+    }
+    setFixedWidth(widest + padding().width());
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 

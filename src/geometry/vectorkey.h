@@ -4,11 +4,11 @@
 
 namespace geometry {
 
-// A push button of a fixed width whose caption wraps onto further lines instead of being
-// cut; its text stays the caption as given, so screen readers announce it whole.
+// A push button whose caption wraps onto further lines instead of being cut; its text stays
+// the caption as given. It is as wide as `widestLine` (or the caption's widest word) in its font.
 class WrappingKey : public QPushButton {
 public:
-    WrappingKey(const QString& caption, int width, QWidget* parent);
+    WrappingKey(const QString& caption, const QString& widestLine, QWidget* parent);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

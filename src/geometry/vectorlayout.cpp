@@ -20,11 +20,11 @@ namespace geometry {
 
 namespace {
 
-constexpr int kKeyWidth = 116;
-constexpr int kScaleBoxWidth = 56;
 constexpr int kCoordinateLength = 4; // characters a coordinate box takes
 constexpr int kScaleLength = 5;      // characters the scale box takes
 const QString kDefaultScale = QStringLiteral("120");
+// The keys' captions wrap; this line of the longest one stays whole and sets their width.
+const QString kWidestKeyLine = QStringLiteral("(длину вектора)");
 
 QLineEdit* makeInput(const char* name, const QString& accessibleName, int maxLength,
                      const QString& text, QWidget* parent) {
@@ -37,15 +37,12 @@ QLineEdit* makeCoordinate(const char* name, const QString& accessibleName, QWidg
     return makeInput(name, accessibleName, kCoordinateLength, QStringLiteral("0"), parent);
 }
 
-QLineEdit* makeResult(const char* name, const QString& accessibleName, const QString& hint,
-                      QWidget* parent) {
-    QLineEdit* box = common::makeBox(name, accessibleName, parent);
-    box->setPlaceholderText(hint);
-    return box;
+QLineEdit* makeResult(const char* name, const QString& accessibleName, QWidget* parent) {
+    return common::makeBox(name, accessibleName, parent);
 }
 
 QPushButton* makeKey(const char* name, const QString& caption, QWidget* parent) {
-    auto* key = common::named(new WrappingKey(caption, kKeyWidth, parent), name);
+    auto* key = common::named(new WrappingKey(caption, kWidestKeyLine, parent), name);
     common::setLook(*key, common::Look::Science);
     return key;
 }
@@ -101,12 +98,8 @@ QGridLayout* keysGrid(const VectorControls& c, QWidget* parent) {
 // " Масштаб 1:" and its box.
 QHBoxLayout* scaleLine(const VectorControls& c, QWidget* parent) {
     auto* name = common::makeLabel("Label9", QStringLiteral(" Масштаб 1:"), parent);
-    // The caption's opening blank does not indent it from the keys above and below: it is
-    // drawn flush right in a place one blank narrower than the caption.
-    name->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    name->setFixedWidth(name->sizeHint().width() - name->fontMetrics().horizontalAdvance(u' '));
     name->setBuddy(c.scale);
-    c.scale->setFixedWidth(kScaleBoxWidth);
+    c.scale->setFixedWidth(common::boxWidthFor(*c.scale, QStringLiteral("888888")));
     auto* line = new QHBoxLayout;
     line->setSpacing(4);
     line->addWidget(name);
@@ -125,6 +118,26 @@ QHBoxLayout* drawingLine(const VectorControls& c) {
     return line;
 }
 
+// What a screen reader says for each key in place of its caption, and what it does.
+void describeControls(const VectorControls& c) {
+    common::describe(*c.lengthKey, QStringLiteral("найти длину вектора"),
+                     QStringLiteral("Расстояние между точками (X1; Y1) и (X2; Y2), в сантиметрах"));
+    common::describe(*c.coordinatesKey, QStringLiteral("найти координаты вектора"),
+                     QStringLiteral("X2 минус X1 и Y2 минус Y1"));
+    common::describe(*c.middleKey, QStringLiteral("найти середину вектора"),
+                     QStringLiteral("Координаты точки посередине между началом и концом"));
+    common::describe(*c.drawKey, QStringLiteral("нарисовать"),
+                     QStringLiteral("Нарисовать вектор на координатной плоскости в масштабе"));
+    common::describe(*c.eraseKey, QStringLiteral("очистить"),
+                     QStringLiteral("Стереть все нарисованные векторы"));
+    const QString emptyIsZero = QStringLiteral("Пустое поле читается как 0");
+    for (QLineEdit* end : {c.x1, c.y1, c.x2, c.y2}) {
+        common::describe(*end, {}, emptyIsZero);
+    }
+    common::describe(*c.scale, {},
+                     QStringLiteral("Сколько твипов рисунка в одной единице; пустое поле — 1"));
+}
+
 VectorControls makeControls(QWidget* controls, QWidget* body) {
     return {
         makeCoordinate("tx1", QStringLiteral("X1"), controls),
@@ -133,13 +146,13 @@ VectorControls makeControls(QWidget* controls, QWidget* body) {
         makeCoordinate("ty2", QStringLiteral("Y2"), controls),
         makeKey("dlina", QStringLiteral("Найти расстояние между точками (длину вектора)"),
                 controls),
-        makeResult("tRst", QStringLiteral("Длина вектора, см"), {}, controls),
+        makeResult("tRst", QStringLiteral("Длина вектора, см"), controls),
         makeKey("kord", QStringLiteral("Найти координату вектора"), controls),
-        makeResult("tkordx", QStringLiteral("X вектора"), QStringLiteral("X"), controls),
-        makeResult("tkordy", QStringLiteral("Y вектора"), QStringLiteral("Y"), controls),
+        makeResult("tkordx", QStringLiteral("X вектора"), controls),
+        makeResult("tkordy", QStringLiteral("Y вектора"), controls),
         makeKey("Command1", QStringLiteral("Найти координату середины вектора"), controls),
-        makeResult("tSerx", QStringLiteral("X середины"), QStringLiteral("X"), controls),
-        makeResult("tSery", QStringLiteral("Y середины"), QStringLiteral("Y"), controls),
+        makeResult("tSerx", QStringLiteral("X середины"), controls),
+        makeResult("tSery", QStringLiteral("Y середины"), controls),
         makeInput("Mstb", QStringLiteral("Масштаб 1:"), kScaleLength, kDefaultScale, controls),
         common::makeButton("Pict", QStringLiteral("Нарисовать >>"), controls),
         common::makeButton("Clear", QStringLiteral("Очистить"), controls),
@@ -155,6 +168,7 @@ VectorControls layOutVector(QWidget& body, int minimumWidth) {
         "Label5", QStringLiteral("Введите координаты концов вектора или двух точек:"), controls);
     heading->setWordWrap(true);
     const VectorControls c = makeControls(controls, &body);
+    describeControls(c);
 
     auto* column = new QVBoxLayout(controls);
     column->setContentsMargins(8, 8, 8, 4);
@@ -172,9 +186,10 @@ VectorControls layOutVector(QWidget& body, int minimumWidth) {
     page->setSpacing(0);
     page->addWidget(controls);
     page->addWidget(c.plane, 0, Qt::AlignHCenter);
-    // The controls stand over the drawing area, as wide as it or as the caption needs; the
-    // wrapped heading and keys decide their height.
-    const int width = std::max(c.plane->width(), minimumWidth);
+    // The controls stand over the drawing area, as wide as it, as the caption or as they need
+    // themselves; the wrapped heading and keys decide their height.
+    const int width =
+        std::max({c.plane->width(), minimumWidth, controls->minimumSizeHint().width()});
     body.setFixedWidth(width);
     controls->setFixedHeight(controls->heightForWidth(width));
     return c;

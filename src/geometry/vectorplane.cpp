@@ -2,6 +2,7 @@
 
 #include "common/controls.h"
 #include "common/twips.h"
+#include "common/windowstyle.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -16,11 +17,6 @@ namespace {
 constexpr int kLabelSize = 255;
 constexpr double kMinStartRadius = 2; // pixels: the start's circle stays a visible dot
 const QColor kRed(255, 0, 0);
-
-// A rectangle given in the window's twips, placed on the plane.
-QRect placeOf(int left, int top, int width, int height) {
-    return common::twipsRect(left, top - VectorPlane::kTop, width, height);
-}
 
 void addAxis(const char* name, QRect place, QWidget* parent) {
     auto* axis = common::named(new QFrame(parent), name);
@@ -41,7 +37,7 @@ void addLabel(const char* name, const QString& text, QRect place, QWidget* paren
 // still shows; clicks go through to what lies below.
 class VectorPlane::Drawings : public QWidget {
 public:
-    explicit Drawings(QWidget* parent) : QWidget(parent) {
+    explicit Drawings(VectorPlane* plane) : QWidget(plane), plane_(*plane) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
@@ -61,10 +57,11 @@ protected:
         painter.setPen(QPen(kRed, 1));
         painter.setBrush(Qt::NoBrush);
 
-        const double radius = std::max(kStartRadius / common::kTwipsPerPixel, kMinStartRadius);
+        const double pixelsPerTwip = plane_.toPixels({1, kTop}).x();
+        const double radius = std::max(kStartRadius * pixelsPerTwip, kMinStartRadius);
         // This part in twips, with room for a stroke just outside it; everything is cut to it
         // before it becomes pixels, so far-off points neither hang the painter nor wrap around.
-        const double margin = (radius + 1) * common::kTwipsPerPixel;
+        const double margin = (radius + 1) / pixelsPerTwip;
         const QRectF bounds =
             QRectF(0, kTop, kWidth, kBottom - kTop).adjusted(-margin, -margin, margin, margin);
 
@@ -72,10 +69,10 @@ protected:
             const QPointF start = planeToTwips(drawing.vector.p1(), drawing.scale);
             const QPointF end = planeToTwips(drawing.vector.p2(), drawing.scale);
             if (const auto line = clipLine({start, end}, bounds)) {
-                painter.drawLine(QLineF(toPixels(line->p1()), toPixels(line->p2())));
+                painter.drawLine(QLineF(plane_.toPixels(line->p1()), plane_.toPixels(line->p2())));
             }
             if (bounds.contains(start)) {
-                painter.drawEllipse(toPixels(start), radius, radius);
+                painter.drawEllipse(plane_.toPixels(start), radius, radius);
             }
         }
     }
@@ -86,12 +83,15 @@ private:
         int scale;
     };
 
+    const VectorPlane& plane_;
     QList<Drawing> list_;
 };
 
-VectorPlane::VectorPlane(QWidget* parent) : QWidget(parent) {
+VectorPlane::VectorPlane(QWidget* parent) : QWidget(parent), scale_(common::placeScale(*this)) {
     setObjectName(QStringLiteral("plane"));
-    setFixedSize(common::twipsToPixels(kWidth), common::twipsToPixels(kBottom - kTop));
+    setAccessibleName(QStringLiteral("координатная плоскость"));
+    setFixedSize(common::twipsToPixels(kWidth, scale_),
+                 common::twipsToPixels(kBottom - kTop, scale_));
 
     const QPoint corner = toPixels(kPlaneOrigin).toPoint();
     const QPoint xEnd = toPixels({3600, kPlaneOrigin.y()}).toPoint();
@@ -107,16 +107,25 @@ VectorPlane::VectorPlane(QWidget* parent) : QWidget(parent) {
     drawings_->setGeometry(rect());
 }
 
-QPointF VectorPlane::toPixels(QPointF twips) {
-    return {twips.x() / common::kTwipsPerPixel, (twips.y() - kTop) / common::kTwipsPerPixel};
+QRect VectorPlane::placeOf(int left, int top, int width, int height) const {
+    return common::twipsRect(left, top - kTop, width, height, scale_);
 }
 
-void VectorPlane::addVector(const QLineF& vector, int scale) {
+QPointF VectorPlane::toPixels(QPointF twips) const {
+    const qreal perTwip = scale_ / common::kTwipsPerPixel;
+    return {twips.x() * perTwip, (twips.y() - kTop) * perTwip};
+}
+
+void VectorPlane::addVector(const QLineF& vector, int scale, const QString& spoken) {
     drawings_->add(vector, scale);
+    spoken_ << spoken;
+    setAccessibleDescription(spoken_.join(QStringLiteral("; ")));
 }
 
 void VectorPlane::erase() {
     drawings_->clear();
+    spoken_.clear();
+    setAccessibleDescription({});
 }
 
 } // namespace geometry

@@ -4,6 +4,7 @@
 #include "support/formdriver.h"
 #include "support/recorders.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -111,28 +112,41 @@ void TestAForm::hover() {
 }
 
 void TestAForm::linkClicks_data() {
+    // A click, or with the control focused Enter or Space (`key`), opens its address; a link
+    // announces itself as one.
     QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("key");
     QTest::addColumn<QString>("address");
-    QTest::newRow("site") << "Label4"
-                          << "https://cifroid.example/index.htm";
-    QTest::newRow("advertisers") << "Label5"
-                                 << "https://cifroid.example/reclama.htm";
-    QTest::newRow("new version") << "Label12"
-                                 << "https://cifroid.example/Cifr.htm";
-    QTest::newRow("other program") << "Label6"
-                                   << "https://download.cifroid.example/rus/download.htm";
-    QTest::newRow("mail") << "LabelAdr"
-                          << "mailto:support@cifroid.example";
-    QTest::newRow("plain label opens nothing") << "Label9" << QString();
+    const int click = 0;
+    QTest::newRow("site") << "Label4" << click << "https://cifroid.example/index.htm";
+    QTest::newRow("advertisers") << "Label5" << click << "https://cifroid.example/reclama.htm";
+    QTest::newRow("new version") << "Label12" << click << "https://cifroid.example/Cifr.htm";
+    QTest::newRow("other program")
+        << "Label6" << click << "https://download.cifroid.example/rus/download.htm";
+    QTest::newRow("mail") << "LabelAdr" << click << "mailto:support@cifroid.example";
+    QTest::newRow("plain label opens nothing") << "Label9" << click << QString();
+    QTest::newRow("site by Enter")
+        << "Label4" << int(Qt::Key_Return) << "https://cifroid.example/index.htm";
+    QTest::newRow("mail by Space")
+        << "LabelAdr" << int(Qt::Key_Space) << "mailto:support@cifroid.example";
 }
 
 void TestAForm::linkClicks() {
     QFETCH(QString, control);
+    QFETCH(int, key);
     QFETCH(QString, address);
 
     AForm& form = common::showWindow<AForm>();
     AddressRecorder recorder;
-    QTest::mouseClick(form.findChild<QWidget*>(control), Qt::LeftButton);
+    QWidget* pressed = form.findChild<QWidget*>(control);
+    if (key == 0) {
+        QTest::mouseClick(pressed, Qt::LeftButton);
+    } else {
+        pressed->setFocus();
+        QTest::keyClick(pressed, static_cast<Qt::Key>(key));
+    }
+    const bool link = QAccessible::queryAccessibleInterface(pressed)->role() == QAccessible::Link;
+    QCOMPARE(link, !address.isEmpty());
     const QStringList expected = address.isEmpty() ? QStringList() : QStringList{address};
     QStringList opened;
     for (const QUrl& url : recorder.opened) {

@@ -1,4 +1,5 @@
 #include "about/aform.h"
+#include "app/shell.h"
 #include "calc/calcform.h"
 #include "common/message.h"
 #include "common/suitelook.h"
@@ -10,7 +11,10 @@
 #include "geometry/vectorform.h"
 #include "support/formdriver.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
@@ -18,7 +22,10 @@
 #include <memory>
 #include <vector>
 
-// Every window of the suite wears the one look and is wide enough for its caption.
+// Every window of the suite wears the one look, is wide enough for its caption and takes its
+// size from its contents at the font it is shown in: each caption, key and box gets the room it
+// asks for inside the window, and the window, title bar included, fits a 1280 × 720 screen at
+// 96 dpi, as much larger as the dpi is. Run at the normal font and at 144 dpi.
 class TestSuiteLook : public QObject {
     Q_OBJECT
 
@@ -29,6 +36,10 @@ private slots:
     void wearsTheLook();
     void captionFits_data() { windows(); }
     void captionFits();
+    void controlsFit_data() { windows(); }
+    void controlsFit();
+    void fitsTheScreen_data() { windows(); }
+    void fitsTheScreen();
 
 private:
     static void windows();
@@ -56,7 +67,7 @@ void TestSuiteLook::cleanup() {
 
 void TestSuiteLook::windows() {
     QTest::addColumn<Opener>("open");
-    QTest::newRow("CalcForm") << own([] { return new calc::CalcForm; });
+    QTest::newRow("CalcForm") << own([] { return app::makeMainWindow().release(); });
     QTest::newRow("GForm") << formdriver::opener<equations::GForm>();
     QTest::newRow("LINURForm") << formdriver::opener<equations::LINURForm>();
     QTest::newRow("KVURForm") << formdriver::opener<equations::KVURForm>();
@@ -100,6 +111,48 @@ void TestSuiteLook::captionFits() {
     const int needed = QFontMetrics(title).horizontalAdvance(window.windowTitle()) + 100;
     QVERIFY2(window.width() >= needed,
              qPrintable(QStringLiteral("%1 < %2").arg(window.width()).arg(needed)));
+}
+
+namespace {
+
+// Whether a caption, key or box has the room it asks for, inside its window.
+bool fits(const QWidget& control) {
+    QSize least = control.minimumSizeHint();
+    if (const auto* label = qobject_cast<const QLabel*>(&control); label && label->wordWrap()) {
+        least.setHeight(label->heightForWidth(label->width()));
+    }
+    const QRect place(control.mapTo(control.window(), QPoint(0, 0)), control.size());
+    return least.boundedTo(control.size()) == least && control.window()->rect().contains(place);
+}
+
+} // namespace
+
+void TestSuiteLook::controlsFit() {
+    QFETCH(Opener, open);
+    QWidget& window = open();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QStringList cut;
+    const auto controls = window.findChildren<QWidget*>();
+    for (const QWidget* control : controls) {
+        const bool looked = qobject_cast<const QLabel*>(control) != nullptr ||
+                            qobject_cast<const QAbstractButton*>(control) != nullptr ||
+                            qobject_cast<const QLineEdit*>(control) != nullptr;
+        if (looked && control->isVisibleTo(&window) && !fits(*control)) {
+            cut << control->objectName();
+        }
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u' ')));
+}
+
+void TestSuiteLook::fitsTheScreen() {
+    QFETCH(Opener, open);
+    QWidget& window = open();
+    const qreal scale = std::max<qreal>(1, window.logicalDpiY() / 96.0);
+    // With a title bar and borders as a common window manager draws them.
+    const QSize outer = window.size() + QSize(8, 40) * scale;
+    const QSize screen = QSize(1280, 720) * scale;
+    QVERIFY2(outer.boundedTo(screen) == outer,
+             qPrintable(QStringLiteral("%1x%2").arg(outer.width()).arg(outer.height())));
 }
 
 QTEST_MAIN(TestSuiteLook)

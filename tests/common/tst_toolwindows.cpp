@@ -7,14 +7,19 @@
 #include "geometry/vectorform.h"
 #include "support/formdriver.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QtTest>
 #include <cstdlib>
 #include <functional>
 
 // What every tool window shares: a fixed dialog border without minimize and maximize boxes,
-// no taskbar entry, the middle of the screen, and Tab walking its controls in reading order.
+// no taskbar entry, the middle of the screen, Tab walking its controls in reading order, every
+// key described, and the keyboard, also with a message box.
 class TestToolWindows : public QObject {
     Q_OBJECT
 
@@ -22,6 +27,11 @@ private slots:
     void cleanup() { formdriver::discardWindows(); }
     void style_data();
     void style();
+    void keys_data();
+    void keys();
+    void focusComesBackAfterMessage();
+    void keypadDecimalKey_data();
+    void keypadDecimalKey();
 };
 
 using formdriver::opener;
@@ -67,7 +77,9 @@ void TestToolWindows::style_data() {
     QTest::newRow("DrobForm") << opener<fractions::DrobForm>()
                               << QStringList{"cl1", "zn1",      "cl2", "zn2", "sloz",  "vct",
                                              "umn", "razdelit", "icl", "izn", "itdsv", "close"};
-    QTest::newRow("AForm") << opener<about::AForm>() << QStringList{"Command1"};
+    QTest::newRow("AForm") << opener<about::AForm>()
+                           << QStringList{"Command1", "Label4", "Label5",
+                                          "Label12",  "Label6", "LabelAdr"};
 }
 
 void TestToolWindows::style() {
@@ -93,6 +105,110 @@ void TestToolWindows::style() {
              qPrintable(QStringLiteral("off by %1,%2").arg(off.x()).arg(off.y())));
 
     QCOMPARE(tabWalk(window), tabs);
+
+    const auto keys = window.findChildren<QPushButton*>();
+    for (const QPushButton* key : keys) {
+        QVERIFY2(!key->accessibleDescription().isEmpty(), qPrintable(key->objectName()));
+    }
+}
+
+void TestToolWindows::keys_data() {
+    // Enter on `focus` presses `pressed` (none when empty), which is the window's default key
+    // `main`; then `hide` hides the window.
+    QTest::addColumn<Opener>("open");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("pressed");
+    QTest::addColumn<QString>("main");
+    QTest::addColumn<int>("hide");
+    const auto row = [](const char* name, const Opener& open, const char* focus,
+                        const char* pressed, const char* main, Qt::Key hide) {
+        QTest::newRow(name) << open << QString(focus) << QString(pressed) << QString(main)
+                            << int(hide);
+    };
+    const Qt::Key esc = Qt::Key_Escape;
+    row("chooser: option", opener<equations::GForm>(), "Option2", "Command1", "Command1", esc);
+    row("linear: box, F12", opener<equations::LINURForm>(), "b", "Command2", "Command2",
+        Qt::Key_F12);
+    row("quadratic: option, F12", opener<equations::KVURForm>(), "Option2", "Command1", "Command1",
+        Qt::Key_F12);
+    row("triangle: result box", opener<geometry::TreugForm>(), "RsAC", "Per", "Per", esc);
+    row("vector: no main key", opener<geometry::VectorForm>(), "tx1", "", "", esc);
+    row("fractions: focused key", opener<fractions::DrobForm>(), "umn", "umn", "", esc);
+    row("about: Ok", opener<about::AForm>(), "Command1", "Command1", "Command1", esc);
+}
+
+void TestToolWindows::keys() {
+    QFETCH(Opener, open);
+    QFETCH(QString, focus);
+    QFETCH(QString, pressed);
+    QFETCH(QString, main);
+    QFETCH(int, hide);
+    MessageRecorder messages;
+    QWidget& window = open();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    QStringList clicked;
+    QStringList defaults;
+    const auto keys = window.findChildren<QPushButton*>();
+    for (QPushButton* key : keys) {
+        connect(key, &QPushButton::clicked, &window,
+                [&clicked, key] { clicked << key->objectName(); });
+        if (QAccessible::queryAccessibleInterface(key)->state().defaultButton) {
+            defaults << key->objectName();
+        }
+    }
+    QCOMPARE(defaults, main.isEmpty() ? QStringList() : QStringList{main});
+    QWidget* control = window.findChild<QWidget*>(focus);
+    control->setFocus();
+    QTest::keyClick(control, Qt::Key_Return);
+    QCOMPARE(clicked, pressed.isEmpty() ? QStringList() : QStringList{pressed});
+
+    QWidget& again = open();
+    QVERIFY(QTest::qWaitForWindowActive(&again));
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(hide));
+    QVERIFY(!again.isVisible());
+}
+
+// The window manager may activate another window when a message box goes (openbox picks the
+// calculator); the window that showed the box takes the focus back.
+void TestToolWindows::focusComesBackAfterMessage() {
+    QWidget& other = common::showWindow<equations::GForm>();
+    QWidget& solver = common::showWindow<equations::LINURForm>();
+    QVERIFY(QTest::qWaitForWindowActive(&solver));
+    QLineEdit* b = formdriver::box(solver, "b");
+    b->setFocus();
+
+    QTimer::singleShot(50, &other, [&other] {
+        QApplication::activeModalWidget()->close();
+        other.activateWindow();
+    });
+    common::showMessage(QStringLiteral("Цифроид 2 уравнение"), QStringLiteral("Корней нет"));
+
+    QTRY_COMPARE(QApplication::activeWindow(), &solver);
+    QCOMPARE(QApplication::focusWidget(), b);
+}
+
+void TestToolWindows::keypadDecimalKey_data() {
+    // What the key types into an empty box: X11 and Wayland may leave out Qt's keypad flag,
+    // and then the keysym tells the keypad (0xffae, KP_Decimal).
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<quint32>("keysym");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("keypad flag") << int(Qt::KeypadModifier) << quint32(0) << ",";
+    QTest::newRow("keypad keysym alone") << int(Qt::NoModifier) << quint32(0xffae) << ",";
+    QTest::newRow("main row point") << int(Qt::NoModifier) << quint32(0x2e) << ".";
+}
+
+void TestToolWindows::keypadDecimalKey() {
+    QFETCH(int, modifiers);
+    QFETCH(quint32, keysym);
+    QFETCH(QString, typed);
+    QLineEdit* box = formdriver::box(common::showWindow<fractions::DrobForm>(), "cl1");
+    box->clear();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Period, Qt::KeyboardModifiers(modifiers), 0, keysym,
+                    0, QStringLiteral("."));
+    QApplication::sendEvent(box, &press);
+    QCOMPARE(box->text(), typed);
 }
 
 QTEST_MAIN(TestToolWindows)

@@ -169,10 +169,15 @@ void TestVectorForm::drawingsStayUntilErased() {
     QVERIFY(redNear(both, {28, 152}));
     QVERIFY(redNear(both, {14, 164}));
     const QColor axis = both.pixelColor(100, 168);
+    const QWidget* plane = form.findChild<QWidget*>("plane");
+    QCOMPARE(plane->accessibleDescription(),
+             QStringLiteral("вектор от (0; 0) до (3; 4), масштаб 1:120; "
+                            "вектор от (0; 0) до (-1; 2), масштаб 1:60"));
 
     press(form, "Clear");
     const QImage erased = drawnArea(form);
     QVERIFY(!anyRed(erased));
+    QCOMPARE(plane->accessibleDescription(), QString());
     QCOMPARE(erased.pixelColor(100, 168), axis);
     QCOMPARE(texts(form, kInputs), (L{"0", "0", "-1", "2", "60"}));
 
