@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # The calculator's idle cost with its banner scrolling: CPU time used over a quiet spell under
 # Xvfb, as a share of one core. Usage: bench/idle_cpu.sh [seconds] (30 by default); the
-# release build must exist (scripts/run.sh makes it).
+# release build must exist (scripts/run.sh makes it), or CIFROID_PROGRAM names another build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
-program=build/release/src/cifroid
+program=${CIFROID_PROGRAM:-build/release/src/cifroid}
 [ -x "$program" ] || { echo "no $program: build the release preset first" >&2; exit 1; }
 
 if [ -z "${CIFROID_IN_XVFB:-}" ]; then

@@ -32,6 +32,11 @@ public:
     void tick();
 
     const QString& line() const { return line_; }
+    // The banner text now scrolling, and the column of the line its first character stands in:
+    // kWidth while it has not entered, 0 at the left edge, below 0 once it has begun to leave.
+    // The line is the text shifted to that column, its closing blank never entering.
+    const QString& text() const { return bsText_; }
+    int column() const { return kWidth + 1 - static_cast<int>(bsPos_); }
     // The number (1 to 4) of the banner now scrolling.
     int current() const { return bsLast_.value_or(0); }
 

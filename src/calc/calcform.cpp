@@ -1,6 +1,8 @@
 #include "calcform.h"
 
+#include "bannerview.h"
 #include "calclayout.h"
+#include "keyspeech.h"
 #include "linkareas.h"
 
 #include "common/message.h"
@@ -22,6 +24,31 @@ namespace calc {
 
 const QString CalcForm::kTitle = QStringLiteral("Цифроид 2.26 калькулятор 1.3");
 const QString CalcForm::kMessageTitle = QStringLiteral("Цифроид 2 калькулятор");
+
+namespace {
+
+// Keys that work the focused control and are no keys of the calculator: Tab and the arrows move
+// the focus (the arrows check option buttons as they go), Space presses a key or checks an
+// option, and Enter opens a focused link.
+bool worksControl(const QObject* control, int key) {
+    switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Space:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return qobject_cast<const LinkArea*>(control) != nullptr;
+    default:
+        return false;
+    }
+}
+
+} // namespace
 
 CalcForm::CalcForm(const QString& startText, QWidget* parent)
     : QMainWindow(parent), engine_(*this),
@@ -83,19 +110,19 @@ void CalcForm::connectKeys() {
 }
 
 void CalcForm::startBanner() {
-    banner_ = findChild<QLineEdit*>(QStringLiteral("bStr"));
+    banner_ = findChild<BannerView*>(QStringLiteral("bStr"));
     auto* timer = new QTimer(this);
     timer->setObjectName(QStringLiteral("Timer1"));
     timer->setInterval(Banner::kTick);
     connect(timer, &QTimer::timeout, this, &CalcForm::scrollBanner);
     ticker_.startNext();
-    banner_->setText(ticker_.line());
+    banner_->follow(ticker_);
     timer->start();
 }
 
 void CalcForm::scrollBanner() {
     ticker_.tick();
-    banner_->setText(ticker_.line());
+    banner_->follow(ticker_);
 }
 
 void CalcForm::run(const Action& action) {
@@ -109,7 +136,9 @@ void CalcForm::refresh() {
     }
     operationLine_->setText(engine_.operationLine());
     for (int i = 0; i < CalcEngine::kSlotCount; ++i) {
-        slotButtons_[static_cast<std::size_t>(i)]->setText(engine_.slotCaption(i));
+        QRadioButton* slot = slotButtons_[static_cast<std::size_t>(i)];
+        slot->setText(engine_.slotCaption(i));
+        speakSlotValue(*slot, engine_.slotCaption(i), engine_.slotEmpty(i));
     }
 }
 
@@ -157,10 +186,10 @@ void CalcForm::runKeyMap(int virtualKey) {
 bool CalcForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
-            return false; // focus still moves
+        if (worksControl(watched, key->key())) {
+            return false;
         }
-        // Space and Enter run the key map only; the focused button is not pressed.
+        // Enter is "=" wherever the focus is; the focused button is not pressed.
         handleKey(*key);
         return true;
     }
@@ -168,7 +197,8 @@ bool CalcForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CalcForm::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
+    // An arrow that a key did not use comes here too: it is still no key of the calculator.
+    if (worksControl(nullptr, event->key())) {
         QMainWindow::keyPressEvent(event);
         return;
     }

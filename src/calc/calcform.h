@@ -15,6 +15,8 @@ class QRadioButton;
 
 namespace calc {
 
+class BannerView;
+
 // The main window: a pocket calculator. It shows the engine's state and passes clicks and
 // key presses on to it. What leaves the calculator's own work (the tool keys, "OFF", the menus,
 // the close box) it hands to the program around it as a command.
@@ -53,14 +55,15 @@ private:
     void refresh();
     void connectKeys();
     void startBanner();
-    // A key press that is not Tab: copy, paste, the key map, or nothing for a lone modifier.
+    // A key press that does not work a control: copy, paste, the key map, or nothing for a lone
+    // modifier.
     void handleKey(const QKeyEvent& event);
 
     CalcEngine engine_;
     KeySource keySource_;
     QLineEdit* display_ = nullptr;
     QLabel* operationLine_ = nullptr;
-    QLineEdit* banner_ = nullptr;
+    BannerView* banner_ = nullptr;
     Banner ticker_;
     std::array<QRadioButton*, CalcEngine::kSlotCount> slotButtons_{};
 };

@@ -1,13 +1,15 @@
 #include "calclayout.h"
 
+#include "bannerview.h"
 #include "calcengine.h"
 #include "calcstyle.h"
 #include "calctexts.h"
+#include "keyspeech.h"
 #include "linkareas.h"
 
 #include "common/controls.h"
+#include "common/spokenmenu.h"
 
-#include <QAccessible>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -38,6 +40,7 @@ QGridLayout* keyGrid(QWidget* parent, KeyGroup group) {
         }
         auto* button = new QPushButton(QString::fromUtf8(key.caption), parent);
         button->setObjectName(QString::fromLatin1(key.name));
+        speak(*button, key.speech);
         styleKey(*button, key.kind);
         button->setAutoDefault(false);
         // The mouse moving over a key passes on to the window's body: it erases the link
@@ -63,12 +66,14 @@ constexpr char kStartUnit[] = "Grad";
 // The angle unit's two options.
 QWidget* buildUnitFrame(QWidget* parent) {
     auto* frame = named(new QGroupBox(parent), "Frame1");
+    frame->setAccessibleName(QStringLiteral("единица угла"));
     auto* row = new QHBoxLayout(frame);
     row->setContentsMargins(8, 4, 8, 4);
     for (const Key& key : keys()) {
         if (key.group == KeyGroup::Unit) {
             auto* option = named(new QRadioButton(QString::fromUtf8(key.caption), frame), key.name);
             option->setChecked(qstrcmp(key.name, kStartUnit) == 0);
+            speak(*option, key.speech);
             row->addWidget(option);
         }
     }
@@ -87,6 +92,7 @@ QWidget* buildMemoryFrame(QWidget* parent) {
         slot->setObjectName(QStringLiteral("p%1").arg(i + 1));
         slot->setChecked(i == 0);
         slot->setMinimumWidth(kSlotWidth);
+        speakSlot(*slot, i);
         slotColumn->addWidget(slot);
     }
     row->addLayout(slotColumn, 1);
@@ -94,10 +100,12 @@ QWidget* buildMemoryFrame(QWidget* parent) {
     return frame;
 }
 
-// The menus: each item with its object name, text, shortcut and what it asks for.
+// The menus: each item with its object name, text (its mnemonic marked with '&'), what a screen
+// reader says of it, its shortcut and what it asks for.
 struct MenuItem {
     const char* name;
     const char* text;
+    const char* description;
     QKeySequence shortcut;
     Command command;
 };
@@ -105,27 +113,41 @@ struct MenuItem {
 struct Menu {
     const char* name;
     const char* title;
+    const char* description;
     std::vector<MenuItem> items;
 };
 
+// The text as a screen reader speaks it: without the mnemonic's mark.
+QString spoken(const char* text) {
+    return QString::fromUtf8(text).remove(QLatin1Char('&'));
+}
+
 void buildMenus(QMainWindow& window, const std::function<void(Command)>& command) {
     const std::vector<Menu> menus{
-        {"File", "Файл", {{"Exit", "Выход", Qt::Key_F12, Command::Quit}}},
+        {"File",
+         "&Файл",
+         "Выход из программы",
+         {{"Exit", "&Выход", "Закрыть калькулятор и все его окна", Qt::Key_F12, Command::Quit}}},
         {"vpr",
-         "Справка",
-         {{"help", "Помощь", Qt::Key_F1, Command::Help},
-          {"WhatNEW", "Что нового?", {}, Command::WhatsNew},
-          {"opg", "О программе", Qt::Key_F2, Command::About}}},
+         "&Справка",
+         "Помощь, новое в этой версии и сведения о программе",
+         {{"help", "&Помощь", "Открыть справку по программе", Qt::Key_F1, Command::Help},
+          {"WhatNEW", "&Что нового?", "Что нового в этой версии", {}, Command::WhatsNew},
+          {"opg", "&О программе", "Версия программы и её авторы", Qt::Key_F2, Command::About}}},
     };
     for (const Menu& menu : menus) {
         QMenu* added = named(window.menuBar()->addMenu(QString::fromUtf8(menu.title)), menu.name);
+        common::setSpokenName(*added->menuAction(), spoken(menu.title),
+                              QString::fromUtf8(menu.description));
         for (const MenuItem& item : menu.items) {
             QAction* action = named(added->addAction(QString::fromUtf8(item.text)), item.name);
             action->setShortcut(item.shortcut);
+            common::setSpokenName(*action, spoken(item.text), QString::fromUtf8(item.description));
             QObject::connect(action, &QAction::triggered, &window,
                              [command, chosen = item.command] { command(chosen); });
         }
     }
+    common::openMenusOnF10(window);
 }
 
 } // namespace
@@ -142,12 +164,14 @@ void buildCalcLayout(QMainWindow& window, const std::function<void(Command)>& co
     auto* display = named(new QLineEdit(QStringLiteral("0"), central), "calc");
     styleDisplay(*display);
     display->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    display->setAccessibleName(QStringLiteral("Дисплей калькулятора"));
+    display->setAccessibleName(QStringLiteral("дисплей"));
+    display->setAccessibleDescription(
+        QStringLiteral("Число, с которым работают клавиши; его можно исправить с клавиатуры"));
+    common::typeCommaOnKeypad(*display);
     page->addWidget(display);
 
-    auto* tec = named(new QLabel(kTecPrefix, central), "Tec");
-    tec->setAccessibleName(QStringLiteral("Текущее действие"));
-    page->addWidget(tec);
+    // The live line: a screen reader reads it by its text and hears each change of it.
+    page->addWidget(named(new QLabel(kTecPrefix, central), "Tec"));
 
     auto* body = new QHBoxLayout;
     body->setSpacing(12);
@@ -167,11 +191,7 @@ void buildCalcLayout(QMainWindow& window, const std::function<void(Command)>& co
 
     page->addWidget(new LinkPanel(central));
 
-    auto* banner = named(new QLineEdit(central), "bStr");
-    banner->setReadOnly(true);
-    styleBanner(*banner);
-    banner->setAccessibleName(QStringLiteral("Бегущая строка"));
-    page->addWidget(banner);
+    page->addWidget(new BannerView(central));
 }
 
 } // namespace calc

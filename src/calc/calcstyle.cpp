@@ -75,9 +75,8 @@ void styleDisplay(QLineEdit& display) {
     display.setTextMargins(6, 0, 6, 0);
 }
 
-void styleBanner(QLineEdit& banner) {
+void styleBanner(QWidget& banner) {
     common::setLook(banner, common::Look::Ticker);
-    banner.setTextMargins(4, 1, 4, 1);
 }
 
 } // namespace calc

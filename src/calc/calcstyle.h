@@ -20,6 +20,6 @@ void styleDisplay(QLineEdit& display);
 
 // The banner line: a strip in the display's colours, lighter, that cannot be mistaken for a
 // box to type in.
-void styleBanner(QLineEdit& banner);
+void styleBanner(QWidget& banner);
 
 } // namespace calc

@@ -2,6 +2,8 @@
 
 #include "keycodes.h"
 
+#include "common/keypad.h"
+
 #include <Qt>
 #include <array>
 #include <utility>
@@ -138,8 +140,12 @@ int virtualKeyCode(const KeyInput& key, KeySource source) {
     if (source == KeySource::WindowsVirtualKey && key.nativeVirtualKey != 0) {
         return static_cast<int>(key.nativeVirtualKey);
     }
-    // Keypad keys go by what they do now: with Num Lock off the digits are arrows and such.
-    if (key.keypad) {
+    // Keypad keys go by what they do now: with Num Lock off the digits are arrows and such. Under
+    // Wayland the keypad's operators, decimal key and Enter may come without the keypad flag;
+    // their keysym still tells them from the main row's.
+    const bool keypad = key.keypad || (source == KeySource::XkbKeycode &&
+                                       common::isKeypadKeysym(key.nativeVirtualKey));
+    if (keypad) {
         return fromKeypad(key.qtKey);
     }
     if (source == KeySource::XkbKeycode && key.nativeScanCode != 0) {

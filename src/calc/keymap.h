@@ -21,7 +21,7 @@ struct KeyInput {
     int qtKey = 0;       // Qt::Key
     bool keypad = false; // Qt::KeypadModifier was set
     quint32 nativeScanCode = 0;
-    quint32 nativeVirtualKey = 0;
+    quint32 nativeVirtualKey = 0; // X11 and Wayland: the keysym
     bool shift = false;
     bool control = false;
     bool alt = false;

@@ -17,15 +17,25 @@ enum class KeyGroup { Unit, Science, Memory, Keypad, Tools };
 // What a key asks of the program around the calculator rather than of the calculator itself.
 enum class Command { None, Quit, Help, WhatsNew, About, Equations, Triangle, Vector, Fractions };
 
-// One key of the calculator window: its object name, caption, look, place and what it does.
+// What a screen reader says of a key: the name it speaks in place of the caption, what the key
+// does, and the keyboard key that presses it, if there is one.
+struct Speech {
+    const char* name;
+    const char* description;
+    const char* keyboard = nullptr;
+};
+
+// One key of the calculator window: its object name, caption, spoken name, look, place and what
+// it does.
 struct Key {
     const char* name;
     const char* caption;
+    Speech speech;
     KeyKind kind;
     KeyGroup group;
     int row;
     int column;
-    std::function<void(CalcEngine&)> press; // the calculator's work; empty for a command key
+    std::function<void(CalcEngine&)> press = {}; // the calculator's work; none for a command key
     Command command = Command::None;
     int rowSpan = 1;
 };

@@ -8,7 +8,6 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace calc {
@@ -30,8 +29,14 @@ void setTextColour(QLabel& label, QRgb colour) {
 } // namespace
 
 LinkPanel::LinkPanel(QWidget* parent)
-    : QWidget(parent), image1_(common::makeLabel("Image1", {}, this)),
-      image2_(common::makeLabel("Image2", {}, this)) {
+    : QWidget(parent),
+      image1_(new LinkArea("Image1", QStringLiteral("Реклама на сайте"),
+                           QStringLiteral("Открыть в браузере страницу о рекламе на сайте ") +
+                               common::links::kSiteName,
+                           this)),
+      image2_(new LinkArea("Image2", QStringLiteral("Скачать Цифроид Плюс"),
+                           QStringLiteral("Открыть в браузере страницу загрузки Цифроид Плюс"),
+                           this)) {
     common::setName(*this, "links");
     // The texts break where they are written to break: a label that wraps by itself lays its text
     // out at several trial widths while the window is first sized.
@@ -68,14 +73,12 @@ LinkPanel::LinkPanel(QWidget* parent)
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
 
-    for (QLabel* area : {image1_, image2_}) {
-        area->setCursor(Qt::PointingHandCursor);
-        area->setMouseTracking(true);
+    for (LinkArea* area : {image1_, image2_}) {
         area->installEventFilter(this);
         area->raise();
     }
-    image1_->setAccessibleName(QStringLiteral("Реклама на сайте"));
-    image2_->setAccessibleName(QStringLiteral("Скачать Цифроид Плюс"));
+    connect(image1_, &LinkArea::activated, this, &LinkPanel::openAdvertPage);
+    connect(image2_, &LinkArea::activated, this, &LinkPanel::openDownloadPage);
     other->installEventFilter(this);
     watchBareSurface(*this);
 }
@@ -131,16 +134,12 @@ bool LinkPanel::eventFilter(QObject* watched, QEvent* event) {
             unlight();
         }
         break;
-    case QEvent::MouseButtonRelease: {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        const auto* widget = static_cast<QWidget*>(watched);
-        if (onArea && mouse->button() == Qt::LeftButton &&
-            widget->rect().contains(mouse->position().toPoint())) {
-            area == Lit::Image1 ? openAdvertPage() : openDownloadPage();
-            return true;
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        if (onArea) {
+            update(); // the focus outline comes or goes
         }
         break;
-    }
     default:
         break;
     }
@@ -148,13 +147,15 @@ bool LinkPanel::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void LinkPanel::paintEvent(QPaintEvent*) {
-    if (lit_ == Lit::None) {
-        return;
-    }
     QPainter painter(this);
     painter.setPen(QPen(QColor(kFrameColour), 0));
-    const QRect frame = frameOf(lit_);
-    painter.drawRect(frame.adjusted(0, 0, -1, -1)); // the pen falls right of and below a line
+    for (const Lit area : {Lit::Image1, Lit::Image2}) {
+        const LinkArea* image = area == Lit::Image1 ? image1_ : image2_;
+        if (area == lit_ || image->hasFocus()) {
+            // The pen falls right of and below a line.
+            painter.drawRect(frameOf(area).adjusted(0, 0, -1, -1));
+        }
+    }
 }
 
 } // namespace calc

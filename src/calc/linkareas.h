@@ -1,14 +1,15 @@
 #pragma once
 
-#include <QWidget>
+#include "linkarea.h"
 
-class QLabel;
+#include <QWidget>
 
 namespace calc {
 
 // The advertising labels under the keys with the two link areas laid over them. Clicking an
 // area opens a page of the maker's sites; the area under the mouse is outlined in red, and
-// moving over the bare window, or pressing on `Label1`, erases the outline.
+// moving over the bare window, or pressing on `Label1`, erases the outline. The area with the
+// keyboard focus is outlined as well.
 class LinkPanel : public QWidget {
     Q_OBJECT
 
@@ -37,8 +38,8 @@ protected:
 private:
     void light(Lit area);
 
-    QLabel* image1_;
-    QLabel* image2_;
+    LinkArea* image1_;
+    LinkArea* image2_;
     Lit lit_ = Lit::None;
 };
 

@@ -3,6 +3,7 @@
 
 #include "calc/keytable.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -22,6 +23,9 @@ private slots:
     void controls();
     void menus_data();
     void menus();
+    void spokenNames_data();
+    void spokenNames();
+    void liveLineIsReadByItsText();
     void windowStyle();
     void everyTextBoxIsNamed();
     void keysDriveTheEngine();
@@ -39,7 +43,7 @@ void TestCalcForm::startsClean() {
     QVERIFY(calc.control<QRadioButton>("Grad")->isChecked());
     QVERIFY(!calc.control<QRadioButton>("Rad")->isChecked());
     QVERIFY(calc.window().engine().valueInDegrees());
-    QVERIFY(calc.control<QLineEdit>("bStr")->isReadOnly());
+    QCOMPARE(calc.control("bStr")->focusPolicy(), Qt::NoFocus);
     const QFont font = calc.control<QLineEdit>("calc")->font();
     QVERIFY(font.bold());
     QCOMPARE(font.pointSize(), 12);
@@ -108,8 +112,38 @@ void TestCalcForm::menus() {
     CalcDriver calc;
     auto* action = calc.window().findChild<QAction*>(name);
     QVERIFY(action);
-    QCOMPARE(action->text(), caption);
+    QCOMPARE(action->text().remove(QLatin1Char('&')), caption);
     QCOMPARE(action->shortcut(), shortcut);
+}
+
+void TestCalcForm::spokenNames_data() {
+    QTest::addColumn<QString>("name");
+    for (const calc::Key& key : calc::keys()) {
+        QTest::newRow(key.name) << QString::fromLatin1(key.name);
+    }
+}
+
+// What a screen reader gets for every key: a Russian name, a Russian description, and the same
+// name first in the tooltip.
+void TestCalcForm::spokenNames() {
+    QFETCH(QString, name);
+    CalcDriver calc;
+    QWidget* key = calc.control(name);
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(key);
+    const QRegularExpression cyrillic(QStringLiteral("[а-яё]"));
+    const QString said = spoken->text(QAccessible::Name);
+    QVERIFY2(said.contains(cyrillic), qPrintable(said));
+    QVERIFY(spoken->text(QAccessible::Description).contains(cyrillic));
+    QVERIFY2(key->toolTip().startsWith(said), qPrintable(key->toolTip()));
+}
+
+void TestCalcForm::liveLineIsReadByItsText() {
+    CalcDriver calc;
+    QAccessibleInterface* line = QAccessible::queryAccessibleInterface(calc.control("Tec"));
+    calc.press("5 +");
+    QCOMPARE(line->text(QAccessible::Name), QStringLiteral("Текущее действие: +"));
+    // A label without a name of its own announces each new text.
+    QVERIFY(calc.control("Tec")->accessibleName().isEmpty());
 }
 
 void TestCalcForm::windowStyle() {

@@ -1,9 +1,11 @@
 #include "calcdriver.h"
 
 #include <QClipboard>
+#include <QMenuBar>
 #include <QPushButton>
 
-// Keys pressed while any control but the display has the focus run the calculator's key map.
+// Keys pressed while any control but the display has the focus run the calculator's key map,
+// except those that work the focused control: Tab, the arrows and Space.
 class TestKeyboard : public QObject {
     Q_OBJECT
 
@@ -16,9 +18,12 @@ private slots:
     void sameMapOnEveryControl_data();
     void sameMapOnEveryControl();
     void displayEditsAsATextBox();
-    void spaceDoesNotPressTheButton();
-    void arrowsDoNotMoveSelection();
+    void focusedKeyWorks_data();
+    void focusedKeyWorks();
+    void arrowsMoveWithinAGroup_data();
+    void arrowsMoveWithinAGroup();
     void tabStillMovesFocus();
+    void f10OpensTheMenuBar();
 
 private:
     std::unique_ptr<CalcDriver> calc;
@@ -216,7 +221,7 @@ void TestKeyboard::clipboard() {
 
 void TestKeyboard::sameMapOnEveryControl_data() {
     QTest::addColumn<QString>("name");
-    for (const char* name : {"plus", "p3", "Rad", "bStr", "Clear", "Command7", "sin1", "OFF"}) {
+    for (const char* name : {"plus", "p3", "Rad", "Clear", "Command7", "sin1", "OFF"}) {
         QTest::newRow(name) << QString::fromLatin1(name);
     }
 }
@@ -234,35 +239,68 @@ void TestKeyboard::displayEditsAsATextBox() {
     display->setFocus();
     display->setCursorPosition(1);
     QTest::keyClicks(display, "12");
-    QCOMPARE(display->text(), QStringLiteral("012"));
+    QTest::keyClick(display, Qt::Key_Period, Qt::KeypadModifier);
+    QTest::keyClick(display, Qt::Key_5);
+    QCOMPARE(display->text(), QStringLiteral("012,5"));
     QTest::keyClick(display, Qt::Key_Return);
     QCOMPARE(calc->operationLine(), QStringLiteral("Текущее действие: "));
     calc->press("+ 3 =");
-    QCOMPARE(calc->display(), QStringLiteral("15"));
+    QCOMPARE(calc->display(), QStringLiteral("15,5"));
 }
 
-void TestKeyboard::spaceDoesNotPressTheButton() {
-    auto* plus = calc->control<QPushButton>("plus");
-    plus->setFocus();
-    QTest::keyClick(plus, Qt::Key_Space);
-    QCOMPARE(calc->operationLine(), QStringLiteral("Текущее действие: "));
-    QCOMPARE(calc->display(), QString()); // Space is a key without action: nul ran
-    auto* ravno = calc->control<QPushButton>("ravno");
-    calc->setDisplay("2");
-    calc->press("+ 3");
-    QTest::keyClick(ravno, Qt::Key_Return);
-    QCOMPARE(calc->display(), QStringLiteral("5"));
+void TestKeyboard::focusedKeyWorks_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("display");
+    QTest::newRow("Space presses +/-") << "5"
+                                       << "Command3" << int(Qt::Key_Space) << "-5";
+    QTest::newRow("Space presses sqr") << "9"
+                                       << "sqr1" << int(Qt::Key_Space) << "3";
+    QTest::newRow("Enter on + is =") << "2 + 3"
+                                     << "plus" << int(Qt::Key_Return) << "5";
 }
 
-void TestKeyboard::arrowsDoNotMoveSelection() {
-    auto* slot1 = calc->control<QRadioButton>("p1");
-    slot1->setFocus();
-    QTest::keyClick(slot1, Qt::Key_Down);
-    QVERIFY(slot1->isChecked());
-    auto* grad = calc->control<QRadioButton>("Grad");
-    grad->setFocus();
-    QTest::keyClick(grad, Qt::Key_Up);
-    QVERIFY(grad->isChecked());
+void TestKeyboard::focusedKeyWorks() {
+    QFETCH(QString, before);
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(QString, display);
+    calc->press(before);
+    QWidget* target = calc->control(focus);
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key(key));
+    QCOMPARE(calc->display(), display);
+}
+
+void TestKeyboard::arrowsMoveWithinAGroup_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QList<int>>("arrows");
+    QTest::addColumn<QString>("checked"); // the option checked and focused afterwards
+    QTest::newRow("slots down") << "p1" << QList<int>{Qt::Key_Down, Qt::Key_Down} << "p3";
+    QTest::newRow("slots up past the first") << "p2" << QList<int>{Qt::Key_Up, Qt::Key_Up} << "p1";
+    QTest::newRow("units there and back")
+        << "Grad" << QList<int>{Qt::Key_Left, Qt::Key_Right} << "Grad";
+    QTest::newRow("units across") << "Grad" << QList<int>{Qt::Key_Up, Qt::Key_Down} << "Grad";
+    QTest::newRow("keys") << "B5" << QList<int>{Qt::Key_Up, Qt::Key_Left, Qt::Key_Down} << "";
+}
+
+void TestKeyboard::arrowsMoveWithinAGroup() {
+    QFETCH(QString, focus);
+    QFETCH(QList<int>, arrows);
+    QFETCH(QString, checked);
+    calc->press("5 + 3 =");
+    calc->control(focus)->setFocus();
+    for (const int arrow : arrows) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(arrow));
+    }
+    QCOMPARE(calc->display(), QStringLiteral("8"));
+    if (!checked.isEmpty()) {
+        QCOMPARE(QApplication::focusWidget(), calc->control(checked));
+        QVERIFY(calc->control<QRadioButton>(checked)->isChecked());
+    }
+    calc->press("+ 1 =");
+    QCOMPARE(calc->display(), QStringLiteral("9"));
 }
 
 void TestKeyboard::tabStillMovesFocus() {
@@ -270,6 +308,13 @@ void TestKeyboard::tabStillMovesFocus() {
     start->setFocus();
     QTest::keyClick(start, Qt::Key_Tab);
     QVERIFY(QApplication::focusWidget() != start);
+    QCOMPARE(calc->display(), QStringLiteral("0"));
+}
+
+void TestKeyboard::f10OpensTheMenuBar() {
+    QTest::keyClick(calc->control("ravno"), Qt::Key_F10);
+    QMenuBar* bar = calc->window().menuBar();
+    QCOMPARE(bar->activeAction(), bar->actions().value(0));
     QCOMPARE(calc->display(), QStringLiteral("0"));
 }
 

@@ -62,6 +62,20 @@ void TestKeyMap::codes_data() {
     QTest::newRow("keypad slash") << x << int(Qt::Key_Slash) << true << 106u << 0u << 111;
     QTest::newRow("keypad Enter") << x << int(Qt::Key_Enter) << true << 104u << 0u << 13;
     QTest::newRow("keypad 1 without Num Lock") << x << int(Qt::Key_End) << true << 87u << 0u << 0;
+    // Wayland: keypad keys without the keypad flag, told by their keysyms
+    QTest::newRow("keysym KP_Add") << x << int(Qt::Key_Plus) << false << 86u << 0xffabu << 107;
+    QTest::newRow("keysym KP_Multiply")
+        << x << int(Qt::Key_Asterisk) << false << 63u << 0xffaau << 106;
+    QTest::newRow("keysym KP_Decimal")
+        << x << int(Qt::Key_Period) << false << 91u << 0xffaeu << 110;
+    QTest::newRow("keysym KP_Separator")
+        << x << int(Qt::Key_Comma) << false << 91u << 0xffacu << 110;
+    QTest::newRow("keysym KP_Enter") << x << int(Qt::Key_Enter) << false << 104u << 0xff8du << 13;
+    QTest::newRow("keysym KP_1") << x << int(Qt::Key_1) << false << 87u << 0xffb1u << 97;
+    QTest::newRow("keysym KP_End") << x << int(Qt::Key_End) << false << 87u << 0xff9cu << 0;
+    QTest::newRow("keysym main-row plus") << x << int(Qt::Key_Plus) << false << 21u << 0x2bu << 0;
+    QTest::newRow("keysym unread elsewhere")
+        << q << int(Qt::Key_Plus) << false << 0u << 0xffabu << 0;
     // no physical key known: the Qt key, Cyrillic letters and shifted symbols
     QTest::newRow("qt digit") << q << int(Qt::Key_5) << false << 0u << 0u << 53;
     QTest::newRow("qt shift+8") << q << int(Qt::Key_Asterisk) << false << 0u << 0u << 56;

@@ -1,11 +1,14 @@
 #include "calcdriver.h"
 
+#include "calc/bannerview.h"
 #include "calc/linkareas.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPushButton>
 #include <QTimer>
 
+using calc::BannerView;
 using calc::LinkPanel;
 
 // The calculator window around its keys: the link areas, the banner, and keys typed at once.
@@ -15,11 +18,32 @@ class TestLinkAreas : public QObject {
 private slots:
     void linkAreasOpenTheirPages_data();
     void linkAreasOpenTheirPages();
+    void linkAreasOpenFromTheKeyboard_data();
+    void linkAreasOpenFromTheKeyboard();
     void hoverFrame_data();
     void hoverFrame();
     void typingComputesAtOnce();
     void bannerScrollsWithTheTimer();
 };
+
+namespace {
+
+// The leftmost pixel of the banner line drawn in other than the line's background, or -1.
+int leftmostInk(BannerView& line) {
+    const QImage image = line.grab().toImage();
+    const QColor paper = line.palette().color(QPalette::Base);
+    const QRect box = line.lineRect();
+    for (int x = box.left(); x <= box.right(); ++x) {
+        for (int y = box.top(); y <= box.bottom(); ++y) {
+            if (image.pixelColor(QPoint(x, y) * image.devicePixelRatio()) != paper) {
+                return x;
+            }
+        }
+    }
+    return -1;
+}
+
+} // namespace
 
 void TestLinkAreas::linkAreasOpenTheirPages_data() {
     QTest::addColumn<QString>("area");
@@ -40,6 +64,48 @@ void TestLinkAreas::linkAreasOpenTheirPages() {
     QCOMPARE(calc.display(), QStringLiteral("3"));
     QCOMPARE(calc.operationLine(), QStringLiteral("Текущее действие: +"));
     QCOMPARE(calc.slot(1), QStringLiteral("12"));
+}
+
+void TestLinkAreas::linkAreasOpenFromTheKeyboard_data() {
+    QTest::addColumn<int>("tabs"); // from the last tool key
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QUrl>("address");
+    QTest::newRow("Image1 by Enter") << 1 << int(Qt::Key_Return) << "Реклама на сайте"
+                                     << QUrl("https://cifroid.example/reclama.htm");
+    QTest::newRow("Image2 by Space") << 2 << int(Qt::Key_Space) << "Скачать Цифроид Плюс"
+                                     << QUrl("https://download.cifroid.example/rus/download.htm");
+}
+
+void TestLinkAreas::linkAreasOpenFromTheKeyboard() {
+    QFETCH(int, tabs);
+    QFETCH(int, key);
+    QFETCH(QString, name);
+    QFETCH(QUrl, address);
+    CalcDriver calc;
+    calc.window().show();
+    QVERIFY(QTest::qWaitForWindowActive(&calc.window()));
+    calc.press("2 + 3");
+    calc.control("Command8")->setFocus();
+    for (int i = 0; i < tabs; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QWidget* area = QApplication::focusWidget();
+    QAccessibleInterface* link = QAccessible::queryAccessibleInterface(area);
+    QCOMPARE(link->role(), QAccessible::Link);
+    QCOMPARE(link->text(QAccessible::Name), name);
+    auto* panel = calc.window().findChild<LinkPanel*>();
+    const LinkPanel::Lit lit = tabs == 1 ? LinkPanel::Lit::Image1 : LinkPanel::Lit::Image2;
+    const QImage image = panel->grab().toImage();
+    QCOMPARE(image.pixelColor(panel->frameOf(lit).topLeft() * image.devicePixelRatio()),
+             QColor(255, 0, 0));
+
+    AddressRecorder addresses;
+    QTest::keyClick(area, Qt::Key(key));
+    QCOMPARE(addresses.opened, QList<QUrl>{address});
+    QCOMPARE(calc.operationLine(), QStringLiteral("Текущее действие: +")); // no "="
+    QTest::keyClick(area, Qt::Key_4); // other keys are the calculator's
+    QCOMPARE(calc.display(), QStringLiteral("34"));
 }
 
 void TestLinkAreas::hoverFrame_data() {
@@ -100,16 +166,29 @@ void TestLinkAreas::typingComputesAtOnce() {
     QCOMPARE(calc.display(), QStringLiteral("5"));
 }
 
+// Each banner enters at the line's right edge and moves a column a tick; the line takes no focus
+// and speaks by a fixed name.
 void TestLinkAreas::bannerScrollsWithTheTimer() {
     CalcDriver calc;
-    auto* line = calc.control<QLineEdit>("bStr");
-    QCOMPARE(line->text(), QString(82, u' '));
+    auto* line = calc.control<BannerView>("bStr");
+    QCOMPARE(line->focusPolicy(), Qt::NoFocus);
     auto* timer = calc.window().findChild<QTimer*>("Timer1");
     QVERIFY(timer && timer->isActive());
     QCOMPARE(timer->interval(), 100);
-    calc.window().scrollBanner();
-    QCOMPARE(line->text().size(), 82);
-    QVERIFY(!line->text().endsWith(u' ')); // every banner starts with a character
+    QCOMPARE(leftmostInk(*line), -1); // 82 blanks
+    int ticked = 0;
+    for (const int ticks : {1, 41}) {
+        for (; ticked < ticks; ++ticked) {
+            calc.window().scrollBanner();
+        }
+        const qreal at = line->lineRect().left() + (82 - ticks) * line->columnWidth();
+        const int ink = leftmostInk(*line);
+        QVERIFY2(ink >= at - 1 && ink < at + line->columnWidth(), qPrintable(QString::number(ink)));
+    }
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(line);
+    QCOMPARE(spoken->text(QAccessible::Name), QStringLiteral("Бегущая строка"));
+    QVERIFY(spoken->text(QAccessible::Description).contains(QStringLiteral("Цифроид Плюс")));
+    QVERIFY(!spoken->textInterface());
 }
 
 QTEST_MAIN(TestLinkAreas)
