@@ -1,9 +1,8 @@
 #include "aform.h"
 
-#include "linklabel.h"
-
 #include "common/address.h"
 #include "common/controls.h"
+#include "common/linklabel.h"
 #include "common/links.h"
 #include "common/suitelook.h"
 #include "common/twips.h"
@@ -11,7 +10,6 @@
 
 #include <QEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QUrl>
 #include <algorithm>
@@ -169,13 +167,13 @@ AForm::AForm(QWidget* parent) : ToolWindow("AForm", QStringLiteral("О прог�
     };
     QList<QWidget*> links;
     const auto link = [&](const char* name, const QString& text, const QRect& area) {
-        auto* control = new LinkLabel(text, page);
+        auto* control = new common::LinkLabel(text, page);
         place(control, name, area);
         QFont underlined = control->font();
         underlined.setUnderline(true);
         control->setFont(underlined);
         setTextColour(*control, kDarkBlue);
-        connect(control, &LinkLabel::activated, this,
+        connect(control, &common::LinkLabel::activated, this,
                 [this, control] { openLink(control->objectName()); });
         links << control;
         return control;
@@ -250,13 +248,6 @@ AForm::AForm(QWidget* parent) : ToolWindow("AForm", QStringLiteral("О прог�
 bool AForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove) {
         mouseOver(watched == &body() ? objectName() : watched->objectName());
-    } else if (event->type() == QEvent::MouseButtonRelease) {
-        const auto* release = static_cast<QMouseEvent*>(event);
-        const auto* control = static_cast<QWidget*>(watched);
-        if (release->button() == Qt::LeftButton &&
-            control->rect().contains(release->position().toPoint())) {
-            openLink(watched->objectName());
-        }
     }
     return ToolWindow::eventFilter(watched, event);
 }

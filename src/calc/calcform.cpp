@@ -42,7 +42,7 @@ bool worksControl(const QObject* control, int key) {
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return qobject_cast<const LinkArea*>(control) != nullptr;
+        return qobject_cast<const common::LinkLabel*>(control) != nullptr;
     default:
         return false;
     }

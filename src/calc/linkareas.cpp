@@ -26,17 +26,31 @@ void setTextColour(QLabel& label, QRgb colour) {
     label.setPalette(palette);
 }
 
+// A link area: a patch of the panel, without a text of its own, over the words it opens. Tab
+// reaches it, but a click leaves the focus on the keys; the panel's red frame shows its focus.
+common::LinkLabel* makeArea(const char* name, const QString& spokenName, const QString& description,
+                            QWidget& panel) {
+    auto* area = new common::LinkLabel(QString(), &panel);
+    common::setName(*area, name);
+    area->setAccessibleName(spokenName);
+    area->setAccessibleDescription(description);
+    area->setMouseTracking(true);
+    area->setFocusPolicy(Qt::TabFocus);
+    area->setFocusRing(false);
+    return area;
+}
+
 } // namespace
 
 LinkPanel::LinkPanel(QWidget* parent)
     : QWidget(parent),
-      image1_(new LinkArea("Image1", QStringLiteral("Реклама на сайте"),
-                           QStringLiteral("Открыть в браузере страницу о рекламе на сайте ") +
-                               common::links::kSiteName,
-                           this)),
-      image2_(new LinkArea("Image2", QStringLiteral("Скачать Цифроид Плюс"),
-                           QStringLiteral("Открыть в браузере страницу загрузки Цифроид Плюс"),
-                           this)) {
+      image1_(makeArea("Image1", QStringLiteral("Реклама на сайте"),
+                       QStringLiteral("Открыть в браузере страницу о рекламе на сайте ") +
+                           common::links::kSiteName,
+                       *this)),
+      image2_(makeArea("Image2", QStringLiteral("Скачать Цифроид Плюс"),
+                       QStringLiteral("Открыть в браузере страницу загрузки Цифроид Плюс"),
+                       *this)) {
     common::setName(*this, "links");
     // The texts break where they are written to break: a label that wraps by itself lays its text
     // out at several trial widths while the window is first sized.
@@ -73,12 +87,12 @@ LinkPanel::LinkPanel(QWidget* parent)
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
 
-    for (LinkArea* area : {image1_, image2_}) {
+    for (common::LinkLabel* area : {image1_, image2_}) {
         area->installEventFilter(this);
         area->raise();
     }
-    connect(image1_, &LinkArea::activated, this, &LinkPanel::openAdvertPage);
-    connect(image2_, &LinkArea::activated, this, &LinkPanel::openDownloadPage);
+    connect(image1_, &common::LinkLabel::activated, this, &LinkPanel::openAdvertPage);
+    connect(image2_, &common::LinkLabel::activated, this, &LinkPanel::openDownloadPage);
     other->installEventFilter(this);
     watchBareSurface(*this);
 }
@@ -150,7 +164,7 @@ void LinkPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(QPen(QColor(kFrameColour), 0));
     for (const Lit area : {Lit::Image1, Lit::Image2}) {
-        const LinkArea* image = area == Lit::Image1 ? image1_ : image2_;
+        const common::LinkLabel* image = area == Lit::Image1 ? image1_ : image2_;
         if (area == lit_ || image->hasFocus()) {
             // The pen falls right of and below a line.
             painter.drawRect(frameOf(area).adjusted(0, 0, -1, -1));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "linkarea.h"
+#include "common/linklabel.h"
 
 #include <QWidget>
 
@@ -38,8 +38,8 @@ protected:
 private:
     void light(Lit area);
 
-    LinkArea* image1_;
-    LinkArea* image2_;
+    common::LinkLabel* image1_;
+    common::LinkLabel* image2_;
     Lit lit_ = Lit::None;
 };
 

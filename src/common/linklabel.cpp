@@ -3,9 +3,10 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
-namespace about {
+namespace common {
 
 namespace {
 
@@ -82,9 +83,17 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
     }
 }
 
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        activate();
+        return;
+    }
+    QLabel::mouseReleaseEvent(event);
+}
+
 void LinkLabel::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
-    if (!hasFocus()) {
+    if (!focusRing_ || !hasFocus()) {
         return;
     }
     // The ring goes around the text, which may be shorter than the label's place, in the colour
@@ -99,4 +108,4 @@ void LinkLabel::paintEvent(QPaintEvent* event) {
         2, 2);
 }
 
-} // namespace about
+} // namespace common
