@@ -73,6 +73,10 @@ QWidget* buildUnitFrame(QWidget* parent) {
         if (key.group == KeyGroup::Unit) {
             auto* option = named(new QRadioButton(QString::fromUtf8(key.caption), frame), key.name);
             option->setChecked(qstrcmp(key.name, kStartUnit) == 0);
+            // Tab comes into the group at the unit chosen; from then on, at the one last focused.
+            if (!option->isChecked()) {
+                option->setFocusPolicy(Qt::ClickFocus);
+            }
             speak(*option, key.speech);
             row->addWidget(option);
         }

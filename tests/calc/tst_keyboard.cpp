@@ -309,6 +309,10 @@ void TestKeyboard::tabStillMovesFocus() {
     QTest::keyClick(start, Qt::Key_Tab);
     QVERIFY(QApplication::focusWidget() != start);
     QCOMPARE(calc->display(), QStringLiteral("0"));
+    // Into the unit group at the unit chosen.
+    calc->control("calc")->setFocus();
+    QTest::keyClick(calc->control("calc"), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), calc->control("Grad"));
 }
 
 void TestKeyboard::f10OpensTheMenuBar() {
