@@ -32,8 +32,6 @@ Outcome applyPending(Pending operation, const Number& a, const Number& b) {
         return b.isZero() ? common::failed(Fault::DivisionByZero) : shown(a / b);
     case Pending::Power:
         return power(a, b);
-    case Pending::ReciprocalPower:
-        return reciprocalPower(a, b);
     case Pending::Root:
         return root(a, b);
     case Pending::None:

@@ -10,9 +10,8 @@ using common::Fault;
 using common::Number;
 using common::Outcome;
 
-// The calculator's one pending two-operand operation. The reciprocal power is "x^y" with a
-// negative exponent, only ever inside "=".
-enum class Pending { None, Add, Subtract, Multiply, Divide, Power, ReciprocalPower, Root };
+// The calculator's one pending two-operand operation.
+enum class Pending { None, Add, Subtract, Multiply, Divide, Power, Root };
 
 // The sign the operation line shows for one of the four operators; empty for the others.
 QString pendingSign(Pending operation);

@@ -91,13 +91,15 @@ void CalcEngine::paste(const QString& clipboard) {
 // ---------------------------------------------------------------- arithmetic
 
 void CalcEngine::operatorKey(Pending operation) {
-    if (!checkedDisplay()) {
+    auto x = checkedDisplay();
+    if (!x) {
         return;
     }
     if (pending_ != Pending::None) {
         equals();
+        x = display_.value(); // the result just shown, kept exact behind its text
     }
-    operand_ = display_.value().value_or(Number());
+    operand_ = x.value_or(Number());
     pending_ = operation;
     startsNewNumber_ = true;
     operationLine_ = kTecPrefix + pendingSign(operation);
@@ -108,15 +110,10 @@ void CalcEngine::equals() {
     if (!x) {
         return;
     }
-    Number b = *x;
-    if (pending_ == Pending::Power && b < 0) {
-        pending_ = Pending::ReciprocalPower;
-        b = -b;
-    }
     if (pending_ == Pending::None) {
         return;
     }
-    const Outcome result = applyPending(pending_, operand_, b);
+    const Outcome result = applyPending(pending_, operand_, *x);
     if (!result.ok()) {
         report(common::words::faultMessage(result.fault)); // then "0", as after a division by zero
     }
@@ -152,10 +149,14 @@ bool CalcEngine::slotEmpty(int slot) const {
     return slotCaption(slot) == emptySlotCaption(slot);
 }
 
-void CalcEngine::combineWithSlot(const Number& addend, const Entry& whenEmpty) {
+void CalcEngine::combineWithSlot(const Number& addend, bool keepTypedText) {
     Entry& slot = slots_[static_cast<std::size_t>(selectedSlot_)];
     if (slotEmpty(selectedSlot_)) {
-        slot.copy(whenEmpty);
+        if (keepTypedText) {
+            slot = display_;
+        } else {
+            slot.show(addend);
+        }
         return;
     }
     // A caption that does not read is reported, never taken as 0.
@@ -173,21 +174,19 @@ void CalcEngine::combineWithSlot(const Number& addend, const Entry& whenEmpty) {
 
 void CalcEngine::memoryAdd() {
     if (const auto x = checkedDisplay()) {
-        combineWithSlot(*x, display_); // an empty slot keeps the display text as typed
+        combineWithSlot(*x, true); // an empty slot keeps the display text as typed
     }
 }
 
 void CalcEngine::memorySubtract() {
     if (const auto x = checkedDisplay()) {
-        Entry negated;
-        negated.show(-*x);
-        combineWithSlot(-*x, negated);
+        combineWithSlot(-*x, false);
     }
 }
 
 void CalcEngine::memoryRecall() {
     if (!slotEmpty(selectedSlot_)) {
-        display_.copy(slots_[static_cast<std::size_t>(selectedSlot_)]);
+        display_ = slots_[static_cast<std::size_t>(selectedSlot_)];
     }
 }
 

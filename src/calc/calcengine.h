@@ -99,8 +99,9 @@ private:
     void showResult(const Number& value);
     void finishPending(const Number& result);
     void report(const QString& text) { host_.message(text); }
-    // Adds a value to the selected slot; an empty slot takes `whenEmpty` instead.
-    void combineWithSlot(const Number& addend, const Entry& whenEmpty);
+    // Adds a value to the selected slot. An empty slot takes the value itself, or the display's
+    // text as typed when `keepTypedText` is set.
+    void combineWithSlot(const Number& addend, bool keepTypedText);
     void oneArgument(const std::function<Outcome(const Number&)>& function);
     void startTwoStep(Pending operation, const QString& line);
     void inverse(std::optional<Number> (*function)(const Number&, bool));

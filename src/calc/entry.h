@@ -31,9 +31,6 @@ public:
         text_ = common::formatNumber(value);
         value_ = value;
     }
-    // Takes over another entry's text and kept value.
-    void copy(const Entry& other) { *this = other; }
-
     // The value: the kept one, or the text through the numeric check, which reports a text
     // that is not a number.
     std::optional<Number> value(const common::Report& report) const {

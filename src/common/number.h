@@ -59,10 +59,6 @@ public:
     friend Number operator*(const Number& a, const Number& b);
     // The divisor is not zero, exact or approximate: the caller reports that case.
     friend Number operator/(const Number& a, const Number& b);
-    Number& operator+=(const Number& other) { return *this = *this + other; }
-    Number& operator-=(const Number& other) { return *this = *this - other; }
-    Number& operator*=(const Number& other) { return *this = *this * other; }
-    Number& operator/=(const Number& other) { return *this = *this / other; }
 
     // Values compared exactly, an exact one with an approximate one too; the not-a-number
     // compares unordered with everything.

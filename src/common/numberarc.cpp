@@ -10,10 +10,9 @@ namespace common {
 using detail::argument;
 using detail::binaryMagnitude;
 using detail::compute;
+using detail::kFullTurn;
 
 namespace {
-
-constexpr unsigned long kFullTurn = 360;
 
 // Extra bits for an exact v near ±1, where asin and acos magnify its error.
 long nearOne(const Number& v) {

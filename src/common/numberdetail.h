@@ -13,6 +13,8 @@ namespace common::detail {
 inline constexpr mpfr_prec_t kGuardBits = 64;
 // The most bits added to an argument for the sake of an ill-conditioned function.
 inline constexpr long kMostExtraBits = 4 * static_cast<long>(kExactBits);
+// A full turn in degrees, for MPFR's functions of angles in units.
+inline constexpr unsigned long kFullTurn = 360;
 
 // About log2 |q|, within one; 0 for zero.
 inline long binaryMagnitude(const mpq_class& q) {

@@ -183,10 +183,7 @@ Number ln(const Number& x) {
 
 Number exp2(const Number& x) {
     if (x.isInteger() && mpz_cmpabs_ui(x.rational().get_num_mpz_t(), kExactBits) <= 0) {
-        const long k = x.rational().get_num().get_si();
-        mpz_class power(1);
-        power <<= static_cast<mp_bitcnt_t>(k < 0 ? -k : k);
-        return Number::fromRational(k < 0 ? mpq_class(1, power) : mpq_class(power));
+        return wholePower(Number(2), x.rational().get_num());
     }
     return compute(mpfr_exp2, argument(x));
 }

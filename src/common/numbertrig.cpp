@@ -8,11 +8,11 @@ namespace common {
 using detail::argument;
 using detail::binaryMagnitude;
 using detail::compute;
+using detail::kFullTurn;
 using detail::kGuardBits;
 
 namespace {
 
-constexpr unsigned long kFullTurn = 360;
 constexpr long kStep = 15; // the angles taken exactly are multiples of this, in degrees
 
 // Radians beyond 2^kExactBits are not reduced (that would need π to as many bits); no exact
