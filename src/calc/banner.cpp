@@ -2,6 +2,7 @@
 
 #include "common/links.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <memory>
@@ -38,7 +39,6 @@ int Banner::numberFor(float r) {
 
 void Banner::startNext() {
     bsPos_ = 1;
-    line_ = QString(kWidth, QLatin1Char(' '));
     random_.reseed();
     int number = numberFor(random_.next());
     while (bsLast_ == number) {
@@ -48,14 +48,15 @@ void Banner::startNext() {
     bsText_ = texts()[static_cast<std::size_t>(number - 1)];
 }
 
+QString Banner::line() const {
+    const qsizetype ticks = bsPos_ - 1;
+    const qsizetype entered = std::min(ticks, bsText_.size() - 1);
+    return (QString(kWidth, QLatin1Char(' ')) + bsText_.left(entered)).mid(ticks);
+}
+
 void Banner::tick() {
-    const qsizetype length = bsText_.size();
-    line_.remove(0, 1);
-    if (bsPos_ < length) {
-        line_.append(bsText_.at(bsPos_ - 1));
-    }
     ++bsPos_;
-    if (bsPos_ >= length + kTailTicks) {
+    if (bsPos_ >= bsText_.size() + kTailTicks) {
         startNext();
     }
 }

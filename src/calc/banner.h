@@ -31,10 +31,10 @@ public:
     // One step of the ticker, every kTick.
     void tick();
 
-    const QString& line() const { return line_; }
+    // The line as it stands: the text shifted to column(), its closing blank never entering.
+    QString line() const;
     // The banner text now scrolling, and the column of the line its first character stands in:
     // kWidth while it has not entered, 0 at the left edge, below 0 once it has begun to leave.
-    // The line is the text shifted to that column, its closing blank never entering.
     const QString& text() const { return bsText_; }
     int column() const { return kWidth + 1 - static_cast<int>(bsPos_); }
     // The number (1 to 4) of the banner now scrolling.
@@ -49,7 +49,6 @@ public:
 
 private:
     Random random_;
-    QString line_;
     QString bsText_;
     qsizetype bsPos_ = 1;
     std::optional<int> bsLast_;
