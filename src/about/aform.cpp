@@ -166,8 +166,10 @@ AForm::AForm(QWidget* parent) : ToolWindow("AForm", QStringLiteral("О прог�
         return control;
     };
     QList<QWidget*> links;
-    const auto link = [&](const char* name, const QString& text, const QRect& area) {
+    const auto link = [&](const char* name, const QString& text, const QRect& area,
+                          const QString& description = kOpensPage) {
         auto* control = new common::LinkLabel(text, page);
+        control->setAccessibleDescription(description);
         place(control, name, area);
         QFont underlined = control->font();
         underlined.setUnderline(true);
@@ -187,17 +189,15 @@ AForm::AForm(QWidget* parent) : ToolWindow("AForm", QStringLiteral("О прог�
         ->setFont(
             fontOf({QStringLiteral("MS Serif"), QStringLiteral("DejaVu Serif Condensed")}, 6.75));
     label("s", QStringLiteral("Cайт программы: "), twipsRect(3960, 0, 1815, 255));
-    link("Label4", common::links::kSiteName, twipsRect(4080, 240, 2295, 255))
-        ->setAccessibleDescription(kOpensPage);
-    link("Label5", QStringLiteral("Разместить рекламу в Цифроиде"), twipsRect(4095, 480, 2415, 255))
-        ->setAccessibleDescription(kOpensPage);
+    link("Label4", common::links::kSiteName, twipsRect(4080, 240, 2295, 255));
+    link("Label5", QStringLiteral("Разместить рекламу в Цифроиде"),
+         twipsRect(4095, 480, 2415, 255));
     label("Label9", kToolList, twipsRect(120, 840, 6255, 615));
     QLabel* notice =
         label("Label11", QStringLiteral("Cледующая версия 2.27 выйдет в середине сентября."),
               twipsRect(105, 1470, 6210, 225));
     setTextColour(*notice, kRed);
-    link("Label12", QStringLiteral("скачать новую версию"), twipsRect(4620, 1470, 1800, 225))
-        ->setAccessibleDescription(kOpensPage);
+    link("Label12", QStringLiteral("скачать новую версию"), twipsRect(4620, 1470, 1800, 225));
     QLabel* advert = label("OSpC", kAdvert, twipsRect(105, 1680, 6315, 4740));
     setTextColour(*advert, kGreen);
     QLabel* other = link("Label6", QStringLiteral("Скачать ") + kOtherProgram,
@@ -205,12 +205,11 @@ AForm::AForm(QWidget* parent) : ToolWindow("AForm", QStringLiteral("О прог�
     QFont otherFont = fontOf(sans, 9);
     otherFont.setUnderline(true);
     other->setFont(otherFont);
-    other->setAccessibleDescription(kOpensPage);
     label("Label10",
           QStringLiteral("Сообщения об ошибках и собственные пожелания присылайте по адресу:"),
           twipsRect(105, 6615, 6255, 420));
-    link("LabelAdr", common::links::kSupportMail, twipsRect(105, 6825, 1800, 225))
-        ->setAccessibleDescription(QStringLiteral("Написать письмо в почтовой программе"));
+    link("LabelAdr", common::links::kSupportMail, twipsRect(105, 6825, 1800, 225),
+         QStringLiteral("Написать письмо в почтовой программе"));
     auto* ok = new QPushButton(QStringLiteral("Ok"), page);
     ok->setObjectName(QStringLiteral("Command1"));
     ok->setGeometry(twipsRect(5880, 6930, 615, 375));
@@ -235,9 +234,6 @@ AForm::AForm(QWidget* parent) : ToolWindow("AForm", QStringLiteral("О прог�
         control->setMouseTracking(true);
         control->setAttribute(Qt::WA_NoMousePropagation);
         control->installEventFilter(this);
-        if (control != ok && !links.contains(control)) {
-            control->setFocusPolicy(Qt::NoFocus);
-        }
     }
 
     connect(ok, &QPushButton::clicked, this, &AForm::closeTool);

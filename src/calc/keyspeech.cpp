@@ -1,8 +1,12 @@
 #include "keyspeech.h"
 
+#include "common/controls.h"
+
 #include <QWidget>
 
 namespace calc {
+
+namespace {
 
 QString toolTipOf(const Speech& speech) {
     const QString name = QString::fromUtf8(speech.name);
@@ -12,14 +16,15 @@ QString toolTipOf(const Speech& speech) {
     return QStringLiteral("%1 (%2)").arg(name, QString::fromUtf8(speech.keyboard));
 }
 
+} // namespace
+
 void speak(QWidget& control, const Speech& speech) {
-    control.setAccessibleName(QString::fromUtf8(speech.name));
     QString description = QString::fromUtf8(speech.description);
     if (speech.keyboard != nullptr) {
         description += QStringLiteral(" (%1)").arg(QString::fromUtf8(speech.keyboard));
     }
-    control.setAccessibleDescription(description);
-    control.setToolTip(toolTipOf(speech));
+    common::describe(control, QString::fromUtf8(speech.name), description);
+    control.setToolTip(toolTipOf(speech)); // the name and its keyboard key, short to read
 }
 
 void speakSlot(QWidget& slot, int index) {

@@ -32,8 +32,7 @@ common::LinkLabel* makeArea(const char* name, const QString& spokenName, const Q
                             QWidget& panel) {
     auto* area = new common::LinkLabel(QString(), &panel);
     common::setName(*area, name);
-    area->setAccessibleName(spokenName);
-    area->setAccessibleDescription(description);
+    common::describe(*area, spokenName, description);
     area->setMouseTracking(true);
     area->setFocusPolicy(Qt::TabFocus);
     area->setFocusRing(false);
