@@ -22,7 +22,7 @@ constexpr int kSmallestFont = 6;
 
 // The line as a screen reader meets it: a label, read by its fixed name.
 QAccessibleInterface* lineInterface(const QString& className, QObject* object) {
-    if (className == QLatin1String("calc::BannerView") && object != nullptr &&
+    if (className == QLatin1String(BannerView::staticMetaObject.className()) && object != nullptr &&
         object->isWidgetType()) {
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StaticText);
     }

@@ -121,11 +121,6 @@ struct Menu {
     std::vector<MenuItem> items;
 };
 
-// The text as a screen reader speaks it: without the mnemonic's mark.
-QString spoken(const char* text) {
-    return QString::fromUtf8(text).remove(QLatin1Char('&'));
-}
-
 void buildMenus(QMainWindow& window, const std::function<void(Command)>& command) {
     const std::vector<Menu> menus{
         {"File",
@@ -141,12 +136,11 @@ void buildMenus(QMainWindow& window, const std::function<void(Command)>& command
     };
     for (const Menu& menu : menus) {
         QMenu* added = named(window.menuBar()->addMenu(QString::fromUtf8(menu.title)), menu.name);
-        common::setSpokenName(*added->menuAction(), spoken(menu.title),
-                              QString::fromUtf8(menu.description));
+        common::setSpokenName(*added->menuAction(), {}, QString::fromUtf8(menu.description));
         for (const MenuItem& item : menu.items) {
             QAction* action = named(added->addAction(QString::fromUtf8(item.text)), item.name);
             action->setShortcut(item.shortcut);
-            common::setSpokenName(*action, spoken(item.text), QString::fromUtf8(item.description));
+            common::setSpokenName(*action, {}, QString::fromUtf8(item.description));
             QObject::connect(action, &QAction::triggered, &window,
                              [command, chosen = item.command] { command(chosen); });
         }

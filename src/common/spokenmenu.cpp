@@ -28,6 +28,14 @@ QWidget* ownerOf(const QAction& action) {
     return nullptr;
 }
 
+// The keys that choose the item: its shortcut, or else Alt and its mnemonic letter.
+QString accelerator(const QAction& action) {
+    if (!action.shortcut().isEmpty()) {
+        return action.shortcut().toString(QKeySequence::NativeText);
+    }
+    return QKeySequence::mnemonic(action.text()).toString(QKeySequence::NativeText);
+}
+
 // A menu title or item that speaks its own name: in all else it behaves as Qt's own menu items
 // do (its place, its state, its submenu, pressing or opening it).
 class SpokenItem : public QAccessibleInterface, public QAccessibleActionInterface {
@@ -82,12 +90,14 @@ public:
     }
     QString text(QAccessible::Text kind) const override {
         switch (kind) {
-        case QAccessible::Name:
-            return action_->property(kSpokenName).toString();
+        case QAccessible::Name: {
+            const QString name = action_->property(kSpokenName).toString();
+            return name.isEmpty() ? QString(action_->text()).remove(QLatin1Char('&')) : name;
+        }
         case QAccessible::Description:
             return action_->property(kSpokenDescription).toString();
         case QAccessible::Accelerator:
-            return action_->shortcut().toString(QKeySequence::NativeText);
+            return accelerator(*action_);
         default:
             return {};
         }
