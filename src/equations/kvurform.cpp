@@ -5,7 +5,6 @@
 
 #include "common/controls.h"
 #include "common/message.h"
-#include "common/suitelook.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -60,11 +59,8 @@ KVURForm::KVURForm(QWidget* parent)
     common::describe(*b, {}, kEmptyIsZero);
     common::describe(*c, {}, kEmptyIsZero);
 
-    auto* solveKey = common::makeButton("Command1", QStringLiteral("Решить >>"), &body());
-    common::setLook(*solveKey, common::Look::Action);
-    common::describe(*solveKey, kSolveSpoken,
-                     QStringLiteral("Найти корни уравнения выбранного вида"));
-    setMainKey(*solveKey);
+    auto* solveKey = makeMainKey("Command1", QStringLiteral("Решить >>"), kSolveSpoken,
+                                 QStringLiteral("Найти корни уравнения выбранного вида"));
     auto* caption = common::makeLabel("Label3", QStringLiteral("Корни:"), &body());
     for (std::size_t i = 0; i < roots_.size(); ++i) {
         const int number = static_cast<int>(i) + 1;

@@ -6,7 +6,6 @@
 #include "common/controls.h"
 #include "common/message.h"
 #include "common/numtext.h"
-#include "common/suitelook.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -88,11 +87,8 @@ TreugForm::TreugForm(QWidget* parent)
     grid->addWidget(
         common::makeLabel("Label7", QStringLiteral("Углы в градусах, стороны в см"), page),
         afterRows, 0, 1, 2);
-    auto* solveKey = common::makeButton("Per", QStringLiteral("Найти >>"), page);
-    common::setLook(*solveKey, common::Look::Action);
-    common::describe(*solveKey, QStringLiteral("найти"),
-                     QStringLiteral("Найти неизвестные углы и стороны по известным"));
-    setMainKey(*solveKey);
+    auto* solveKey = makeMainKey("Per", QStringLiteral("Найти >>"), QStringLiteral("найти"),
+                                 QStringLiteral("Найти неизвестные углы и стороны по известным"));
     grid->addWidget(solveKey, afterRows + 1, 1, Qt::AlignLeft);
     QPushButton* close = makeCloseKey("Command1");
     grid->addWidget(close, afterRows + 1, 3, Qt::AlignRight);
