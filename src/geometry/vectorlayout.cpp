@@ -37,10 +37,6 @@ QLineEdit* makeCoordinate(const char* name, const QString& accessibleName, QWidg
     return makeInput(name, accessibleName, kCoordinateLength, QStringLiteral("0"), parent);
 }
 
-QLineEdit* makeResult(const char* name, const QString& accessibleName, QWidget* parent) {
-    return common::makeBox(name, accessibleName, parent);
-}
-
 QPushButton* makeKey(const char* name, const QString& caption, QWidget* parent) {
     auto* key = common::named(new WrappingKey(caption, kWidestKeyLine, parent), name);
     common::setLook(*key, common::Look::Science);
@@ -146,13 +142,13 @@ VectorControls makeControls(QWidget* controls, QWidget* body) {
         makeCoordinate("ty2", QStringLiteral("Y2"), controls),
         makeKey("dlina", QStringLiteral("Найти расстояние между точками (длину вектора)"),
                 controls),
-        makeResult("tRst", QStringLiteral("Длина вектора, см"), controls),
+        common::makeBox("tRst", QStringLiteral("Длина вектора, см"), controls),
         makeKey("kord", QStringLiteral("Найти координату вектора"), controls),
-        makeResult("tkordx", QStringLiteral("X вектора"), controls),
-        makeResult("tkordy", QStringLiteral("Y вектора"), controls),
+        common::makeBox("tkordx", QStringLiteral("X вектора"), controls),
+        common::makeBox("tkordy", QStringLiteral("Y вектора"), controls),
         makeKey("Command1", QStringLiteral("Найти координату середины вектора"), controls),
-        makeResult("tSerx", QStringLiteral("X середины"), controls),
-        makeResult("tSery", QStringLiteral("Y середины"), controls),
+        common::makeBox("tSerx", QStringLiteral("X середины"), controls),
+        common::makeBox("tSery", QStringLiteral("Y середины"), controls),
         makeInput("Mstb", QStringLiteral("Масштаб 1:"), kScaleLength, kDefaultScale, controls),
         common::makeButton("Pict", QStringLiteral("Нарисовать >>"), controls),
         common::makeButton("Clear", QStringLiteral("Очистить"), controls),
