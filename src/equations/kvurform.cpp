@@ -5,6 +5,7 @@
 
 #include "common/controls.h"
 #include "common/message.h"
+#include "common/words.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -55,9 +56,9 @@ KVURForm::KVURForm(QWidget* parent)
     row->placeBox(*c, rowText.size());
     row->finish();
     row->label().setBuddy(a);
-    common::describe(*a, {}, QStringLiteral("Не может быть нулём"));
-    common::describe(*b, {}, kEmptyIsZero);
-    common::describe(*c, {}, kEmptyIsZero);
+    common::describe(*a, {}, common::words::kNotZero);
+    common::describe(*b, {}, common::words::kEmptyIsZero);
+    common::describe(*c, {}, common::words::kEmptyIsZero);
 
     auto* solveKey = makeMainKey("Command1", QStringLiteral("Решить >>"), kSolveSpoken,
                                  QStringLiteral("Найти корни уравнения выбранного вида"));

@@ -5,6 +5,7 @@
 
 #include "common/controls.h"
 #include "common/message.h"
+#include "common/words.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -39,7 +40,7 @@ LINURForm::LINURForm(QWidget* parent)
     row->finish();
 
     for (QLineEdit* box : {a_, b_, c_}) {
-        common::describe(*box, {}, kEmptyIsZero);
+        common::describe(*box, {}, common::words::kEmptyIsZero);
     }
     common::describe(*root_, {}, QStringLiteral("Корень уравнения a x плюс b равно c"));
 

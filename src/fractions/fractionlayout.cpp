@@ -2,6 +2,7 @@
 
 #include "common/controls.h"
 #include "common/suitelook.h"
+#include "common/words.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -108,7 +109,7 @@ Keys layOutFractions(QWidget& body, const std::array<FractionBoxes, 3>& fraction
     common::describe(*keys.divide, QStringLiteral("разделить"),
                      QStringLiteral("Разделить дробь 1 на дробь 2"));
     for (QLineEdit* denominator : {fractions[0].denominator, fractions[1].denominator}) {
-        common::describe(*denominator, {}, QStringLiteral("Не может быть нулём"));
+        common::describe(*denominator, {}, common::words::kNotZero);
     }
     common::describe(decimal, {}, QStringLiteral("Итог десятичной дробью"));
 

@@ -5,6 +5,7 @@
 
 #include "common/controls.h"
 #include "common/suitelook.h"
+#include "common/words.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -126,9 +127,8 @@ void describeControls(const VectorControls& c) {
                      QStringLiteral("Нарисовать вектор на координатной плоскости в масштабе"));
     common::describe(*c.eraseKey, QStringLiteral("очистить"),
                      QStringLiteral("Стереть все нарисованные векторы"));
-    const QString emptyIsZero = QStringLiteral("Пустое поле читается как 0");
     for (QLineEdit* end : {c.x1, c.y1, c.x2, c.y2}) {
-        common::describe(*end, {}, emptyIsZero);
+        common::describe(*end, {}, common::words::kEmptyIsZero);
     }
     common::describe(*c.scale, {},
                      QStringLiteral("Сколько твипов рисунка в одной единице; пустое поле — 1"));
