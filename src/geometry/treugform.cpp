@@ -19,9 +19,6 @@ namespace geometry {
 
 namespace {
 
-// Given and result boxes alike are wide enough for the longest number a result can be.
-const QString kWidestNumber = QStringLiteral("-8,88888888888888E-308");
-
 struct Row {
     const char* label;
     const char* caption;
@@ -68,7 +65,9 @@ TreugForm::TreugForm(QWidget* parent)
         label->setBuddy(givenBoxes_[i]);
         resultBoxes_[i] = common::makeBox(row.result, QStringLiteral("Решение: ") + what, page);
         for (QLineEdit* box : {givenBoxes_[i], resultBoxes_[i]}) {
-            box->setFixedWidth(common::boxWidthFor(*box, kWidestNumber));
+            // Given and result boxes alike are wide enough for the longest number a result
+            // can be.
+            box->setFixedWidth(common::numberBoxWidth(*box));
         }
         grid->addWidget(label, at, 0, Qt::AlignRight);
         grid->addWidget(givenBoxes_[i], at, 1);
