@@ -100,7 +100,7 @@ void KVURForm::solve() {
     const auto [a, b, c] = coefficients_;
     // An empty a is not filled with "0": it is refused like a zero one.
     const auto zeroLeading = [] { common::showMessage(kMessageTitle, kZeroLeading); };
-    if (a->text().isEmpty() || a->text() == QStringLiteral("0")) {
+    if (a->text().isEmpty()) {
         zeroLeading();
         return;
     }
