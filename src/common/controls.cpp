@@ -89,6 +89,10 @@ int boxWidthFor(const QLineEdit& box, const QString& sample) {
     return box.style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, &box).width();
 }
 
+int numberBoxWidth(const QLineEdit& box) {
+    return boxWidthFor(box, QStringLiteral("-8,88888888888888E-308"));
+}
+
 void showText(QLineEdit& box, const QString& text) {
     box.setText(text);
     box.setCursorPosition(0);

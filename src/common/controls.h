@@ -44,6 +44,10 @@ void describe(QWidget& control, const QString& spokenName, const QString& descri
 // How wide a box must be to show `sample` whole in its font, frame and margins included.
 int boxWidthFor(const QLineEdit& box, const QString& sample);
 
+// How wide a box must be for the longest number a result can be: 15 digits, a sign and an
+// exponent.
+int numberBoxWidth(const QLineEdit& box);
+
 // Writes a text the program made into a box, its start in view.
 void showText(QLineEdit& box, const QString& text);
 

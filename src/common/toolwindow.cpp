@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "spokenmenu.h"
+#include "suitelook.h"
 #include "windowstyle.h"
 #include "words.h"
 
@@ -56,6 +57,15 @@ QPushButton* ToolWindow::makeCloseKey(const char* name) {
     QPushButton* key = makeButton(name, words::kClose, body_);
     describe(*key, words::kCloseSpoken, words::kCloseDescription);
     connect(key, &QPushButton::clicked, this, &ToolWindow::closeTool);
+    return key;
+}
+
+QPushButton* ToolWindow::makeMainKey(const char* name, const QString& caption,
+                                     const QString& spoken, const QString& description) {
+    QPushButton* key = makeButton(name, caption, body_);
+    setLook(*key, Look::Action);
+    describe(*key, spoken, description);
+    setMainKey(*key);
     return key;
 }
 

@@ -44,6 +44,11 @@ protected:
     // A "Закрыть" key that runs closeTool().
     QPushButton* makeCloseKey(const char* name);
 
+    // The window's main key: drawn as an action key, described for screen readers, and set as
+    // the key Enter presses (setMainKey).
+    QPushButton* makeMainKey(const char* name, const QString& caption, const QString& spoken,
+                             const QString& description);
+
     // The key that Enter presses from a box or an option button: it is drawn and announced as
     // the window's default key. Windows whose keys are peers have none.
     void setMainKey(QPushButton& key);

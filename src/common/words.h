@@ -23,6 +23,11 @@ inline const QString kCloseSpoken = QStringLiteral("закрыть");
 inline const QString kCloseDescription =
     QStringLiteral("Скрыть окно; введённые числа останутся до следующего открытия");
 
+// What a screen reader says about a box that may be left empty, and about one that must not
+// hold zero.
+inline const QString kEmptyIsZero = QStringLiteral("Пустое поле читается как 0");
+inline const QString kNotZero = QStringLiteral("Не может быть нулём");
+
 // The message for a fault; empty for none.
 QString faultMessage(Fault fault);
 

@@ -13,7 +13,6 @@ inline const QString kMessageTitle = QStringLiteral("Цифроид 2 уравн
 
 // What a screen reader says about the solvers' keys and boxes.
 inline const QString kSolveSpoken = QStringLiteral("решить");
-inline const QString kEmptyIsZero = QStringLiteral("Пустое поле читается как 0");
 inline const QString kBiquadraticOnly = QStringLiteral("Заполняется у биквадратного уравнения");
 
 // The linear solver's verdicts.

@@ -5,7 +5,6 @@
 #include "linurform.h"
 
 #include "common/controls.h"
-#include "common/suitelook.h"
 #include "common/windowregistry.h"
 
 #include <QHBoxLayout>
@@ -29,11 +28,8 @@ GForm::GForm(QWidget* parent)
     common::describe(*quadratic_, {},
                      QStringLiteral("a x в квадрате плюс b x плюс c равно нулю, или a x в "
                                     "четвёртой степени плюс b x в квадрате плюс c равно нулю"));
-    auto* nextKey = common::makeButton("Command1", QStringLiteral("Далее >>"), &body());
-    common::setLook(*nextKey, common::Look::Action);
-    common::describe(*nextKey, QStringLiteral("далее"),
-                     QStringLiteral("Открыть окно решения уравнения выбранного вида"));
-    setMainKey(*nextKey);
+    auto* nextKey = makeMainKey("Command1", QStringLiteral("Далее >>"), QStringLiteral("далее"),
+                                QStringLiteral("Открыть окно решения уравнения выбранного вида"));
     QPushButton* close = makeCloseKey("Command2");
 
     QVBoxLayout* page = makeLines(body());

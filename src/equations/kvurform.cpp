@@ -5,7 +5,7 @@
 
 #include "common/controls.h"
 #include "common/message.h"
-#include "common/suitelook.h"
+#include "common/words.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -56,15 +56,12 @@ KVURForm::KVURForm(QWidget* parent)
     row->placeBox(*c, rowText.size());
     row->finish();
     row->label().setBuddy(a);
-    common::describe(*a, {}, QStringLiteral("Не может быть нулём"));
-    common::describe(*b, {}, kEmptyIsZero);
-    common::describe(*c, {}, kEmptyIsZero);
+    common::describe(*a, {}, common::words::kNotZero);
+    common::describe(*b, {}, common::words::kEmptyIsZero);
+    common::describe(*c, {}, common::words::kEmptyIsZero);
 
-    auto* solveKey = common::makeButton("Command1", QStringLiteral("Решить >>"), &body());
-    common::setLook(*solveKey, common::Look::Action);
-    common::describe(*solveKey, kSolveSpoken,
-                     QStringLiteral("Найти корни уравнения выбранного вида"));
-    setMainKey(*solveKey);
+    auto* solveKey = makeMainKey("Command1", QStringLiteral("Решить >>"), kSolveSpoken,
+                                 QStringLiteral("Найти корни уравнения выбранного вида"));
     auto* caption = common::makeLabel("Label3", QStringLiteral("Корни:"), &body());
     for (std::size_t i = 0; i < roots_.size(); ++i) {
         const int number = static_cast<int>(i) + 1;
@@ -103,7 +100,7 @@ void KVURForm::solve() {
     const auto [a, b, c] = coefficients_;
     // An empty a is not filled with "0": it is refused like a zero one.
     const auto zeroLeading = [] { common::showMessage(kMessageTitle, kZeroLeading); };
-    if (a->text().isEmpty() || a->text() == QStringLiteral("0")) {
+    if (a->text().isEmpty()) {
         zeroLeading();
         return;
     }

@@ -5,7 +5,7 @@
 
 #include "common/controls.h"
 #include "common/message.h"
-#include "common/suitelook.h"
+#include "common/words.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -40,15 +40,12 @@ LINURForm::LINURForm(QWidget* parent)
     row->finish();
 
     for (QLineEdit* box : {a_, b_, c_}) {
-        common::describe(*box, {}, kEmptyIsZero);
+        common::describe(*box, {}, common::words::kEmptyIsZero);
     }
     common::describe(*root_, {}, QStringLiteral("Корень уравнения a x плюс b равно c"));
 
-    auto* solveKey = common::makeButton("Command2", QStringLiteral("Решить >>"), &body());
-    common::setLook(*solveKey, common::Look::Action);
-    common::describe(*solveKey, kSolveSpoken,
-                     QStringLiteral("Найти x из уравнения a x плюс b равно c"));
-    setMainKey(*solveKey);
+    auto* solveKey = makeMainKey("Command2", QStringLiteral("Решить >>"), kSolveSpoken,
+                                 QStringLiteral("Найти x из уравнения a x плюс b равно c"));
     auto* caption = common::makeLabel("Label3", QStringLiteral("Корень"), &body());
     caption->setBuddy(root_);
     QPushButton* close = makeCloseKey("Command1");

@@ -49,8 +49,8 @@ Result refusal(Fault fault) {
     return {{}, {}, fault};
 }
 
-} // namespace
-
+// Divides both parts by their greatest common divisor when both are whole numbers, whatever
+// their size; otherwise the fraction stays as it is. Signs stay where they are.
 Fraction reduced(const Fraction& fraction) {
     if (!fraction.numerator.isInteger() || !fraction.denominator.isInteger() ||
         fraction.denominator.isZero()) {
@@ -65,6 +65,8 @@ Fraction reduced(const Fraction& fraction) {
     const Number by = Number::fromRational(mpq_class(divisor));
     return {fraction.numerator / by, fraction.denominator / by};
 }
+
+} // namespace
 
 Result calculate(Operation operation, const Fraction& first, const Fraction& second) {
     if (operation == Operation::Divide && second.numerator.isZero()) {

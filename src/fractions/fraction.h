@@ -15,10 +15,6 @@ struct Fraction {
 
 enum class Operation { Add, Subtract, Multiply, Divide };
 
-// Divides both parts by their greatest common divisor when both are whole numbers, whatever
-// their size; otherwise the fraction stays as it is. Signs stay where they are.
-Fraction reduced(const Fraction& fraction);
-
 struct Result {
     Fraction fraction; // reduced, each part as it is shown
     Number decimal;

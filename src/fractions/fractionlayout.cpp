@@ -2,6 +2,7 @@
 
 #include "common/controls.h"
 #include "common/suitelook.h"
+#include "common/words.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -26,11 +27,6 @@ constexpr int kNumeratorRow = 1;
 constexpr int kBarRow = 2;
 constexpr int kDenominatorRow = 3;
 
-// Wide enough for the longest number a box is given: 15 digits, a sign and an exponent.
-int boxWidth(const QLineEdit& box) {
-    return common::boxWidthFor(box, QStringLiteral("-8,88888888888888E-308"));
-}
-
 void placeFraction(QGridLayout& grid, QWidget& body, int column, const char* heading,
                    const QString& caption, const FractionBoxes& boxes) {
     QLabel* label = common::makeLabel(heading, caption, &body);
@@ -38,7 +34,7 @@ void placeFraction(QGridLayout& grid, QWidget& body, int column, const char* hea
     grid.addWidget(label, kHeadingRow, column, Qt::AlignHCenter | Qt::AlignBottom);
     for (QLineEdit* box : {boxes.numerator, boxes.denominator}) {
         box->setParent(&body);
-        box->setFixedWidth(boxWidth(*box));
+        box->setFixedWidth(common::numberBoxWidth(*box));
         box->setAlignment(Qt::AlignCenter);
     }
     grid.addWidget(boxes.numerator, kNumeratorRow, column);
@@ -108,7 +104,7 @@ Keys layOutFractions(QWidget& body, const std::array<FractionBoxes, 3>& fraction
     common::describe(*keys.divide, QStringLiteral("разделить"),
                      QStringLiteral("Разделить дробь 1 на дробь 2"));
     for (QLineEdit* denominator : {fractions[0].denominator, fractions[1].denominator}) {
-        common::describe(*denominator, {}, QStringLiteral("Не может быть нулём"));
+        common::describe(*denominator, {}, common::words::kNotZero);
     }
     common::describe(decimal, {}, QStringLiteral("Итог десятичной дробью"));
 

@@ -6,7 +6,6 @@
 #include "common/controls.h"
 #include "common/message.h"
 #include "common/numtext.h"
-#include "common/suitelook.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -19,9 +18,6 @@
 namespace geometry {
 
 namespace {
-
-// Given and result boxes alike are wide enough for the longest number a result can be.
-const QString kWidestNumber = QStringLiteral("-8,88888888888888E-308");
 
 struct Row {
     const char* label;
@@ -69,7 +65,9 @@ TreugForm::TreugForm(QWidget* parent)
         label->setBuddy(givenBoxes_[i]);
         resultBoxes_[i] = common::makeBox(row.result, QStringLiteral("Решение: ") + what, page);
         for (QLineEdit* box : {givenBoxes_[i], resultBoxes_[i]}) {
-            box->setFixedWidth(common::boxWidthFor(*box, kWidestNumber));
+            // Given and result boxes alike are wide enough for the longest number a result
+            // can be.
+            box->setFixedWidth(common::numberBoxWidth(*box));
         }
         grid->addWidget(label, at, 0, Qt::AlignRight);
         grid->addWidget(givenBoxes_[i], at, 1);
@@ -88,11 +86,8 @@ TreugForm::TreugForm(QWidget* parent)
     grid->addWidget(
         common::makeLabel("Label7", QStringLiteral("Углы в градусах, стороны в см"), page),
         afterRows, 0, 1, 2);
-    auto* solveKey = common::makeButton("Per", QStringLiteral("Найти >>"), page);
-    common::setLook(*solveKey, common::Look::Action);
-    common::describe(*solveKey, QStringLiteral("найти"),
-                     QStringLiteral("Найти неизвестные углы и стороны по известным"));
-    setMainKey(*solveKey);
+    auto* solveKey = makeMainKey("Per", QStringLiteral("Найти >>"), QStringLiteral("найти"),
+                                 QStringLiteral("Найти неизвестные углы и стороны по известным"));
     grid->addWidget(solveKey, afterRows + 1, 1, Qt::AlignLeft);
     QPushButton* close = makeCloseKey("Command1");
     grid->addWidget(close, afterRows + 1, 3, Qt::AlignRight);

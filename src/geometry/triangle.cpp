@@ -79,63 +79,42 @@ std::optional<Number> timesTangent(const Number& a, const std::optional<Number>&
     return tan ? std::optional<Number>(a * *tan) : std::nullopt;
 }
 
-// The steps from the angle A: BC (a) opposite it, AC (b) beside it, AB (c) the hypotenuse.
-void solveFromA(const Number& angle, Value& a, Value& b, Value& c) {
+// The steps from one acute angle: from A, BC (a) is opposite it and AC (b) beside it; from B
+// the two legs swap roles, so sine and cosine swap, and so do "times tan" and "over tan".
+// From A, BC is taken from the absolute sine and tangent, so a negative A still gives a
+// positive leg. AB (c) is the hypotenuse either way.
+void solveFromAngle(const Number& angle, bool fromA, Value& a, Value& b, Value& c) {
     const auto sc = common::sinCos(angle, AngleUnit::Degrees);
     const auto tan = common::tan(angle, AngleUnit::Degrees);
+    const Number& bcOverAb = fromA ? sc.sin : sc.cos;
+    const Number& acOverAb = fromA ? sc.cos : sc.sin;
     if (!a.present()) {
         if (c.present()) {
-            a.set(c.number * sc.sin.abs());
+            a.set(c.number * (fromA ? bcOverAb.abs() : bcOverAb));
         }
         if (b.present()) {
-            const auto product = timesTangent(b.number, tan);
-            a.set(product ? std::optional<Number>(product->abs()) : std::nullopt);
+            if (fromA) {
+                const auto product = timesTangent(b.number, tan);
+                a.set(product ? std::optional<Number>(product->abs()) : std::nullopt);
+            } else {
+                a.set(overTangent(b.number, tan));
+            }
         }
     }
     if (!c.present()) {
         if (a.present()) {
-            c.set(quotient(a.number, sc.sin));
+            c.set(quotient(a.number, bcOverAb));
         }
         if (b.present()) {
-            c.set(quotient(b.number, sc.cos));
+            c.set(quotient(b.number, acOverAb));
         }
     }
     if (!b.present()) {
         if (a.present()) {
-            b.set(overTangent(a.number, tan));
+            b.set(fromA ? overTangent(a.number, tan) : timesTangent(a.number, tan));
         }
         if (c.present()) {
-            b.set(c.number * sc.cos);
-        }
-    }
-}
-
-// The steps from the angle B: AC (b) opposite it, BC (a) beside it.
-void solveFromB(const Number& angle, Value& a, Value& b, Value& c) {
-    const auto sc = common::sinCos(angle, AngleUnit::Degrees);
-    const auto tan = common::tan(angle, AngleUnit::Degrees);
-    if (!a.present()) {
-        if (c.present()) {
-            a.set(c.number * sc.cos);
-        }
-        if (b.present()) {
-            a.set(overTangent(b.number, tan));
-        }
-    }
-    if (!c.present()) {
-        if (a.present()) {
-            c.set(quotient(a.number, sc.cos));
-        }
-        if (b.present()) {
-            c.set(quotient(b.number, sc.sin));
-        }
-    }
-    if (!b.present()) {
-        if (a.present()) {
-            b.set(timesTangent(a.number, tan));
-        }
-        if (c.present()) {
-            b.set(c.number * sc.sin);
+            b.set(c.number * acOverAb);
         }
     }
 }
@@ -165,10 +144,10 @@ TriangleSolution solveTriangle(const TriangleGivens& givens) {
         a.set(otherLeg(c.number, b.number));
     }
     if (A.present()) {
-        solveFromA(A.number, a, b, c);
+        solveFromAngle(A.number, true, a, b, c);
     }
     if (B.present()) {
-        solveFromB(B.number, a, b, c);
+        solveFromAngle(B.number, false, a, b, c);
     }
     if (A.present() && !B.present()) {
         B.set(Number(90) - A.number);

@@ -5,6 +5,7 @@
 
 #include "common/controls.h"
 #include "common/suitelook.h"
+#include "common/words.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -35,10 +36,6 @@ QLineEdit* makeInput(const char* name, const QString& accessibleName, int maxLen
 
 QLineEdit* makeCoordinate(const char* name, const QString& accessibleName, QWidget* parent) {
     return makeInput(name, accessibleName, kCoordinateLength, QStringLiteral("0"), parent);
-}
-
-QLineEdit* makeResult(const char* name, const QString& accessibleName, QWidget* parent) {
-    return common::makeBox(name, accessibleName, parent);
 }
 
 QPushButton* makeKey(const char* name, const QString& caption, QWidget* parent) {
@@ -130,9 +127,8 @@ void describeControls(const VectorControls& c) {
                      QStringLiteral("Нарисовать вектор на координатной плоскости в масштабе"));
     common::describe(*c.eraseKey, QStringLiteral("очистить"),
                      QStringLiteral("Стереть все нарисованные векторы"));
-    const QString emptyIsZero = QStringLiteral("Пустое поле читается как 0");
     for (QLineEdit* end : {c.x1, c.y1, c.x2, c.y2}) {
-        common::describe(*end, {}, emptyIsZero);
+        common::describe(*end, {}, common::words::kEmptyIsZero);
     }
     common::describe(*c.scale, {},
                      QStringLiteral("Сколько твипов рисунка в одной единице; пустое поле — 1"));
@@ -146,13 +142,13 @@ VectorControls makeControls(QWidget* controls, QWidget* body) {
         makeCoordinate("ty2", QStringLiteral("Y2"), controls),
         makeKey("dlina", QStringLiteral("Найти расстояние между точками (длину вектора)"),
                 controls),
-        makeResult("tRst", QStringLiteral("Длина вектора, см"), controls),
+        common::makeBox("tRst", QStringLiteral("Длина вектора, см"), controls),
         makeKey("kord", QStringLiteral("Найти координату вектора"), controls),
-        makeResult("tkordx", QStringLiteral("X вектора"), controls),
-        makeResult("tkordy", QStringLiteral("Y вектора"), controls),
+        common::makeBox("tkordx", QStringLiteral("X вектора"), controls),
+        common::makeBox("tkordy", QStringLiteral("Y вектора"), controls),
         makeKey("Command1", QStringLiteral("Найти координату середины вектора"), controls),
-        makeResult("tSerx", QStringLiteral("X середины"), controls),
-        makeResult("tSery", QStringLiteral("Y середины"), controls),
+        common::makeBox("tSerx", QStringLiteral("X середины"), controls),
+        common::makeBox("tSery", QStringLiteral("Y середины"), controls),
         makeInput("Mstb", QStringLiteral("Масштаб 1:"), kScaleLength, kDefaultScale, controls),
         common::makeButton("Pict", QStringLiteral("Нарисовать >>"), controls),
         common::makeButton("Clear", QStringLiteral("Очистить"), controls),
